@@ -4,7 +4,9 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+SANITIZE_DIR := $(BUILD_DIR)/sanitize
+
+.PHONY: all deps build run test test-main test-sanitize bench clean
 
 all: build
 
@@ -21,8 +23,20 @@ run: build
 	@if [ -x $(BUILD_DIR)/app/brelvio ]; then $(BUILD_DIR)/app/brelvio; \
 	else $(BUILD_DIR)/app/brelvio-cli --help; fi
 
-test: build
+test: test-main test-sanitize
+
+test-main: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+$(SANITIZE_DIR)/build.ninja: | deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DBRELVIO_SANITIZE=ON -DBRELVIO_BENCH=OFF
+
+test-sanitize: deps $(SANITIZE_DIR)/build.ninja
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
