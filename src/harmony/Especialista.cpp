@@ -88,6 +88,18 @@ void validarNota(IndiceNota nota, const char* metodo) {
     }
 }
 
+// The note name that the whole text spells, letter case ignored; kSemNota if none.
+IndiceNota procurarNota(const std::string& texto) {
+    for (IndiceNota n = 0; n < kNumeroNotas; ++n) {
+        const std::string nome = kNotas[n].nome;
+        if (nome.size() != texto.size()) continue;
+        bool igual = true;
+        for (size_t i = 0; i < nome.size() && igual; ++i) igual = minuscula(nome[i]) == minuscula(texto[i]);
+        if (igual) return n;
+    }
+    return kSemNota;
+}
+
 [[noreturn]] void semRaiz(const std::string& texto) {
     throw RaizNaoEncontradaException(GerenciadorIdiomas::getInstancia()->getTexto("exception", "raizAcorde") + texto);
 }
@@ -179,14 +191,9 @@ IndiceNota Especialista::descerSemitom(IndiceNota nota) const {
 // --- chord symbols ------------------------------------------------------------
 
 IndiceNota Especialista::lerNota(const std::string& texto) const {
-    for (IndiceNota n = 0; n < kNumeroNotas; ++n) {
-        const std::string nome = kNotas[n].nome;
-        if (nome.size() != texto.size()) continue;
-        bool igual = true;
-        for (size_t i = 0; i < nome.size() && igual; ++i) igual = minuscula(nome[i]) == minuscula(texto[i]);
-        if (igual) return n;
-    }
-    semRaiz(texto);
+    const IndiceNota nota = procurarNota(texto);
+    if (nota == kSemNota) semRaiz(texto);
+    return nota;
 }
 
 CodigoAcorde Especialista::interpretarCifra(const std::string& cifra) const { return interpretar(cifra, nullptr); }
@@ -233,12 +240,11 @@ CodigoAcorde Especialista::interpretar(const std::string& cifra, size_t* inicioB
             achou = true;
             // A bass is a note name that runs to the end of the symbol; anything
             // else after the separator is more of the symbol.
-            try {
-                const IndiceNota baixo = lerNota(cifra.substr(pos));
+            const IndiceNota baixo = procurarNota(cifra.substr(pos));
+            if (baixo != kSemNota) {
                 setBaixo(codigo, baixo);
                 if (inicioBaixo != nullptr) *inicioBaixo = pos;
                 return codigo;
-            } catch (const RaizNaoEncontradaException&) {
             }
             break;
         }
@@ -256,6 +262,7 @@ std::string Especialista::getNomeAcorde(CodigoAcorde codigo) const {
     if (tem(kTercaMenor)) nome += tem(kQuintaDiminuta) && tem(kSexta) ? "\xBA" : "m";
 
     bool escrito = false;
+    bool nonaNomeada = false;  // "sus2" or "add9" already says the ninth
     if (brasileira) {
         if (tem(kQuarta)) {
             nome += "4";
@@ -267,10 +274,10 @@ std::string Especialista::getNomeAcorde(CodigoAcorde codigo) const {
     } else if (tem(kNona)) {
         if (!tem(kTercaMaior)) {
             nome += "sus2";
-            escrito = true;
+            escrito = nonaNomeada = true;
         } else if (!tem(kSetimaMenor)) {
             nome += "add9";
-            escrito = true;
+            escrito = nonaNomeada = true;
         }
     }
 
@@ -290,7 +297,9 @@ std::string Especialista::getNomeAcorde(CodigoAcorde codigo) const {
         incluir("#5");
     }
     if (tem(kSexta)) incluir("6");
-    if (tem(kNona) && (brasileira || tem(kSetimaMenor))) incluir("9");
+    // With a seventh the ninth is listed even after "sus2" (Cmsus2/7(9)); after
+    // a fourth nothing has named it yet.
+    if (tem(kNona) && (brasileira || tem(kSetimaMenor) || !nonaNomeada)) incluir("9");
     if (tem(kNonaAumentada)) incluir("#9");
     if (tem(kNonaMenor)) incluir("b9");
     if (tem(kDecimaPrimeira)) incluir("11");
