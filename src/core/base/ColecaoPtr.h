@@ -6,7 +6,9 @@
 // held as a chord). Other element types (displayed scales) are copied with their
 // own copy constructor and compared with their own operators.
 #include <algorithm>
+#include <cstddef>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "core/base/Excecoes.h"
@@ -23,7 +25,21 @@ concept Clonavel = requires(const T& t, const T* p) {
 template <typename T>
 std::unique_ptr<T> copiar(const T& t) {
     if constexpr (Clonavel<T>) {
-        return std::unique_ptr<T>(t.clone());
+        auto* copia = t.clone();
+        if constexpr (std::is_convertible_v<decltype(copia), T*>) {
+            return std::unique_ptr<T>(copia);
+        } else {
+            // clone() declared by a base class without a covariant override:
+            // the copy is still of the element's dynamic type.
+            std::unique_ptr<std::remove_pointer_t<decltype(copia)>> base(copia);
+            T* derivado = dynamic_cast<T*>(base.get());
+            if (derivado == nullptr) {
+                throw IllegalArgumentException("clone() devolveu outro tipo", "clone()", "ColecaoPtr<T>",
+                                               "addElement(T*)");
+            }
+            base.release();
+            return std::unique_ptr<T>(derivado);
+        }
     } else {
         return std::make_unique<T>(t);
     }
@@ -85,6 +101,8 @@ public:
         if (!elemento) rejeitarNulo();
         elementos.push_back(std::move(elemento));
     }
+    // A bare nullptr would fit both forms.
+    void addElement(std::nullptr_t) { rejeitarNulo(); }
 
     void removeElement(const T* elemento) {
         if (elemento != nullptr) {
@@ -105,8 +123,10 @@ public:
 
     void clear() { elementos.clear(); }
 
+    // Stable, so equal elements keep their order; and unlike std::sort a
+    // less-than that is not a strict order cannot make it run off the ends.
     void sort() {
-        std::sort(elementos.begin(), elementos.end(),
+        std::stable_sort(elementos.begin(), elementos.end(),
                   [](const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) {
                       if (!a || !b) return !a && b;
                       return colecao_detalhe::menor(*a, *b);

@@ -78,7 +78,7 @@ bool GerenciadorIdiomas::iniciar(const std::string& nomeConfigurado) {
         carregarIdioma(*escolha);
         if (idiomaCarregado()) return true;
     }
-    if (!semArquivos) {
+    if (!semArquivos && !plataforma.encerramentoPedido()) {
         plataforma.mostrarMensagem("The application could not be initialized because no language was selected.",
                                    kTituloMensagens, BotoesMensagem::Ok);
     }

@@ -56,9 +56,9 @@ Idioma::Idioma(std::string_view conteudo, std::string caminhoPacote) : caminhoPa
         Entrada entrada;
         if (igual != std::string_view::npos) {
             entrada.chave = std::string(linha.substr(0, igual));
-            std::string_view valor = linha.substr(igual + 1);
-            while (!valor.empty() && ehBranco(valor.back())) valor.remove_suffix(1);
-            for (char c : valor) {
+            // Blanks at the end stay: texts that a path, a name or a number
+            // follows end with their separating blank.
+            for (char c : linha.substr(igual + 1)) {
                 if (c == '#') {
                     entrada.valor += "\r\n";
                 } else {

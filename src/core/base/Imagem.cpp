@@ -4,12 +4,14 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
 struct ErroJpeg {
     jpeg_error_mgr padrao;
     std::jmp_buf retorno;
+    bool truncado;
 };
 
 [[noreturn]] void aoErro(j_common_ptr info) {
@@ -18,6 +20,16 @@ struct ErroJpeg {
 }
 
 void semMensagem(j_common_ptr) {}
+
+// libjpeg only warns when the data ends early and fills the rest of the
+// picture with grey; a picture cut short is a broken entry all the same.
+void aoAviso(j_common_ptr info, int nivel) {
+    if (nivel >= 0) return;
+    auto* erro = reinterpret_cast<ErroJpeg*>(info->err);
+    const int codigo = erro->padrao.msg_code;
+    if (codigo == JWRN_JPEG_EOF || codigo == JWRN_HIT_MARKER) erro->truncado = true;
+    ++erro->padrao.num_warnings;
+}
 
 }  // namespace
 
@@ -28,6 +40,7 @@ std::unique_ptr<Imagem> decodificarJpeg(std::string_view bytes) {
     info.err = jpeg_std_error(&erro.padrao);
     erro.padrao.error_exit = aoErro;
     erro.padrao.output_message = semMensagem;
+    erro.padrao.emit_message = aoAviso;
     // Only trivially destructible locals live across the jump: the picture is
     // handed over to a unique_ptr after decoding finished.
     auto* imagem = new Imagem();
@@ -58,5 +71,9 @@ std::unique_ptr<Imagem> decodificarJpeg(std::string_view bytes) {
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
+    if (erro.truncado) {
+        delete imagem;
+        return nullptr;
+    }
     return std::unique_ptr<Imagem>(imagem);
 }

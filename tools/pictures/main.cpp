@@ -1,0 +1,178 @@
+// Builds a language for the program directory from its readable source:
+//
+//   brelvio_imagens <source.idm.txt> <language.idm> <pictures.dat>
+//
+// The source is UTF-8; a picture entry holds "@imagem" as its value. The tool
+// draws every picture of the pack, writes them back to back into the picture
+// pack, and writes the language file in Windows-1252 with CRLF line ends and
+// each picture entry holding "offset,length" into the pack. Comment lines
+// (";") and the section of words for the pictures stay out of the result.
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Quadros.h"
+#include "core/base/Texto1252.h"
+
+namespace {
+
+const char* const kMarcaImagem = "@imagem";
+const char* const kSecaoTextos = "textosDasImagens";
+
+std::string aparar(const std::string& s) {
+    size_t a = 0;
+    size_t b = s.size();
+    while (a < b && static_cast<unsigned char>(s[a]) <= ' ') ++a;
+    while (b > a && static_cast<unsigned char>(s[b - 1]) <= ' ') --b;
+    return s.substr(a, b - a);
+}
+
+struct Falha {
+    std::string texto;
+};
+
+std::vector<std::string> lerLinhas(const std::string& caminho) {
+    std::ifstream entrada(caminho, std::ios::binary);
+    if (!entrada) throw Falha{"cannot read " + caminho};
+    std::vector<std::string> linhas;
+    std::string linha;
+    while (std::getline(entrada, linha)) {
+        if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+        linhas.push_back(linha);
+    }
+    return linhas;
+}
+
+std::string para1252(const std::string& utf8, const std::string& onde) {
+    const auto texto = texto1252::deUtf8(utf8);
+    if (!texto) throw Falha{onde + ": not UTF-8, or a character Windows-1252 lacks"};
+    return *texto;
+}
+
+// section -> key -> value, first occurrence wins, as the program reads it.
+using Tabela = std::map<std::string, std::map<std::string, std::string>>;
+
+Tabela lerTabela(const std::vector<std::string>& linhas) {
+    Tabela tabela;
+    std::string secao;
+    std::set<std::string> vistas;
+    bool valendo = false;
+    for (const auto& linha : linhas) {
+        const std::string aparada = aparar(linha);
+        if (aparada.empty() || aparada[0] == ';') continue;
+        if (aparada[0] == '[') {
+            secao = aparada.substr(1, aparada.size() >= 2 ? aparada.size() - 2 : 0);
+            valendo = vistas.insert(secao).second;
+            continue;
+        }
+        const size_t igual = linha.find('=');
+        if (!valendo || igual == std::string::npos) continue;
+        tabela[secao].emplace(linha.substr(0, igual), linha.substr(igual + 1));
+    }
+    return tabela;
+}
+
+std::string valor(const Tabela& tabela, const std::string& secao, const std::string& chave) {
+    const auto s = tabela.find(secao);
+    if (s == tabela.end()) throw Falha{"missing section [" + secao + "]"};
+    const auto c = s->second.find(chave);
+    if (c == s->second.end()) throw Falha{"missing key " + chave + " in [" + secao + "]"};
+    return para1252(c->second, "[" + secao + "] " + chave);
+}
+
+TextosImagens textosDasImagens(const Tabela& tabela) {
+    TextosImagens t;
+    t.nomeAplicacao = valor(tabela, "geral", "nomeAplicacao");
+    t.endereco = valor(tabela, "parametros", "urlVantor");
+    for (const char* esquema : {"https://", "http://"}) {
+        if (t.endereco.rfind(esquema, 0) == 0) t.endereco.erase(0, std::string(esquema).size());
+    }
+    while (!t.endereco.empty() && t.endereco.back() == '/') t.endereco.pop_back();
+    t.subtitulo = valor(tabela, kSecaoTextos, "subtitulo");
+    t.versao = valor(tabela, kSecaoTextos, "versao");
+    t.areaOpcoes = valor(tabela, kSecaoTextos, "areaOpcoes");
+    t.areaAcordes = valor(tabela, kSecaoTextos, "areaAcordes");
+    t.areaEscalas = valor(tabela, kSecaoTextos, "areaEscalas");
+    t.areaListaImpressao = valor(tabela, kSecaoTextos, "areaListaImpressao");
+    return t;
+}
+
+const Quadro* acharQuadro(const std::string& secao, const std::string& chave) {
+    for (const auto& q : quadrosDoPacote()) {
+        if (q.secao == secao && q.chave == chave) return &q;
+    }
+    return nullptr;
+}
+
+void gravar(const std::string& caminho, const std::string& bytes) {
+    const std::string temporario = caminho + ".part";
+    {
+        std::ofstream saida(temporario, std::ios::binary | std::ios::trunc);
+        saida.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!saida.flush()) throw Falha{"cannot write " + temporario};
+    }
+    if (std::rename(temporario.c_str(), caminho.c_str()) != 0) throw Falha{"cannot write " + caminho};
+}
+
+void gerar(const std::string& fonte, const std::string& caminhoIdm, const std::string& caminhoPacote) {
+    const std::vector<std::string> linhas = lerLinhas(fonte);
+    const Tabela tabela = lerTabela(linhas);
+    const TextosImagens textos = textosDasImagens(tabela);
+
+    std::string idm;
+    std::string pacote;
+    std::set<std::string> feitos;
+    std::string secao;
+    for (size_t n = 0; n < linhas.size(); ++n) {
+        const std::string& linha = linhas[n];
+        const std::string onde = fonte + ":" + std::to_string(n + 1);
+        const std::string aparada = aparar(linha);
+        if (!aparada.empty() && aparada[0] == ';') continue;
+        if (!aparada.empty() && aparada[0] == '[') {
+            secao = aparada.substr(1, aparada.size() >= 2 ? aparada.size() - 2 : 0);
+        }
+        if (secao == kSecaoTextos) continue;
+        std::string saida = linha;
+        const size_t igual = linha.find('=');
+        if ((aparada.empty() || aparada[0] != '[') && igual != std::string::npos && aparar(linha.substr(igual + 1)) == kMarcaImagem) {
+            const std::string chave = linha.substr(0, igual);
+            const Quadro* quadro = acharQuadro(secao, chave);
+            if (quadro == nullptr) throw Falha{onde + ": no picture is drawn for [" + secao + "] " + chave};
+            if (!feitos.insert(secao + "\n" + chave).second) {
+                throw Falha{onde + ": picture [" + secao + "] " + chave + " given twice"};
+            }
+            const std::string jpeg = quadro->desenhar(textos).paraJpeg(90);
+            saida = chave + "=" + std::to_string(pacote.size()) + "," + std::to_string(jpeg.size());
+            pacote += jpeg;
+        }
+        idm += para1252(saida, onde);
+        idm += "\r\n";
+    }
+    for (const auto& q : quadrosDoPacote()) {
+        if (!feitos.count(q.secao + "\n" + q.chave)) {
+            throw Falha{fonte + ": picture entry [" + q.secao + "] " + q.chave + "=" + kMarcaImagem + " is missing"};
+        }
+    }
+    gravar(caminhoPacote, pacote);
+    gravar(caminhoIdm, idm);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <source.idm.txt> <language.idm> <pictures.dat>\n", argv[0]);
+        return 2;
+    }
+    try {
+        gerar(argv[1], argv[2], argv[3]);
+    } catch (const Falha& f) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], f.texto.c_str());
+        return 1;
+    }
+    return 0;
+}
