@@ -6,12 +6,20 @@ namespace cli {
 int cmdInterpret(Contexto&, const std::vector<std::string>&);
 int cmdNameCode(Contexto&, const std::vector<std::string>&);
 int cmdTranspose(Contexto&, const std::vector<std::string>&);
+int cmdInstruments(Contexto&, const std::vector<std::string>&);
+int cmdGenerate(Contexto&, const std::vector<std::string>&);
+int cmdFingers(Contexto&, const std::vector<std::string>&);
 
 const std::vector<Subcomando>& subcomandos() {
     static const std::vector<Subcomando> lista = {
         {"interpret", "SYMBOL", "read a chord symbol: its code, canonical name, root, bass and degrees", cmdInterpret},
         {"name-code", "CODE", "the canonical name of a chord code", cmdNameCode},
         {"transpose", "SYMBOL SEMITONES DIRECTION", "transpose a chord symbol (DIRECTION 0 up, 1 down)", cmdTranspose},
+        {"instruments", "", "the instrument list, built-ins first: strings, frets, span, sound, tuning", cmdInstruments},
+        {"generate", "SYMBOL [--instrument INDEX | --tuning \"PITCHES\" [--frets N] [--span N]]",
+         "every playable fingering of a chord, in the generator's order", cmdGenerate},
+        {"fingers", "--frets \"F F ...\" [--fret-count N]", "the finger assignments of a fret pattern, best first",
+         cmdFingers},
     };
     return lista;
 }
