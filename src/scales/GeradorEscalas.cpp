@@ -4,11 +4,11 @@
 #include <array>
 #include <limits>
 #include <memory>
-#include <unordered_set>
 
 #include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "harmony/Rotulos.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/InstrumentoCordas.h"
 
 namespace {
@@ -27,28 +27,22 @@ struct Quadro {
     size_t encontradasAoEntrar = 0;
 };
 
-// A degree together with the cell before it: all that the rest of the search
-// from there depends on.
-struct ChaveSemSaida {
-    size_t grau;
-    int32_t corda;
-    int32_t casa;
-    bool operator==(const ChaveSemSaida&) const = default;
-};
-
-struct HashChave {
-    size_t operator()(const ChaveSemSaida& c) const {
-        uint64_t h = c.grau * 0x9E3779B97F4A7C15ull;
-        h ^= (static_cast<uint64_t>(static_cast<uint32_t>(c.corda)) << 32) ^ static_cast<uint32_t>(c.casa);
-        return static_cast<size_t>(h * 0xBF58476D1CE4E5B9ull);
-    }
-};
-
 }  // namespace
 
 GeradorEscalas* GeradorEscalas::getInstancia() {
     static GeradorEscalas unica;
     return &unica;
+}
+
+ColecaoPtr<EscalaExibicao> GeradorEscalas::obterPosicoesEscala(const Escala& escala, const std::string& tom) {
+    const InstrumentoCordas* instrumento = GerenciadorInstrumentos::getInstancia()->getInstrumentoAtual();
+    const int32_t tonalidade = indiceTonalidade(tom);
+    // Without an instrument there is no neck to lay the scale on.
+    if (instrumento == nullptr || tonalidade < 0) {
+        posicoes.clear();
+        semPosicao(escala, tom);
+    }
+    return obterPosicoesEscala(escala, tonalidade, *instrumento);
 }
 
 ColecaoPtr<EscalaExibicao> GeradorEscalas::obterPosicoesEscala(const Escala& escala, int32_t tonalidade,
@@ -128,9 +122,13 @@ void GeradorEscalas::buscar(const std::vector<int32_t>& frequencia, int32_t tona
     auto altura = [&](const CasaCordaEscala& c) { return int64_t{afinacao[c.corda]} + c.casa; };
     auto direcao = [&](size_t g) { return g == 0 || frequencia[g] > frequencia[g - 1] ? 1 : -1; };
 
-    std::unordered_set<ChaveSemSaida, HashChave> semSaida;
-    auto chave = [](size_t grau, const CasaCordaEscala& anterior) {
-        return ChaveSemSaida{grau, anterior.corda, anterior.casa};
+    // Per degree, the previous cells from which it led nowhere. The pitch of
+    // a degree is fixed once the first note's octave is, so each degree sees
+    // only a handful of previous cells and a short list beats any hashing.
+    std::vector<std::vector<CasaCordaEscala>> semSaida(graus);
+    auto semSaidaDe = [&](size_t grau, const CasaCordaEscala& anterior) {
+        const auto& lista = semSaida[grau];
+        return std::find(lista.begin(), lista.end(), anterior) != lista.end();
     };
 
     std::vector<CasaCordaEscala> caminho;
@@ -164,7 +162,7 @@ void GeradorEscalas::buscar(const std::vector<int32_t>& frequencia, int32_t tona
 
         if (!achou) {
             if (g > 0 && posicoes.size() == q.encontradasAoEntrar && !limiteAtingido()) {
-                semSaida.insert(chave(g, caminho[g - 1]));
+                semSaida[g].push_back(caminho[g - 1]);
             }
             if (g == 0) break;
             caminho.pop_back();
@@ -178,7 +176,7 @@ void GeradorEscalas::buscar(const std::vector<int32_t>& frequencia, int32_t tona
             caminho.pop_back();
             continue;
         }
-        if (limiteAtingido() || semSaida.count(chave(g + 1, celula)) != 0) {
+        if (limiteAtingido() || semSaidaDe(g + 1, celula)) {
             caminho.pop_back();
             continue;
         }
