@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <limits>
+
+#include "instruments/GerenciadorInstrumentos.h"
 
 namespace {
 
@@ -18,11 +21,17 @@ struct MaoAberta {
 }  // namespace
 
 Fingering::Fingering(const std::vector<int32_t>& casas, int32_t numeroCasas)
-    : limiteCasas(numeroCasas + 1),
+    : limiteCasas(numeroCasas < std::numeric_limits<int32_t>::max() ? numeroCasas + 1 : numeroCasas),
       ultimaCorda(static_cast<int32_t>(casas.size()) - 1),
       numeroCordas(static_cast<int32_t>(casas.size())) {
     calcular(casas);
 }
+
+Fingering::Fingering(const std::vector<int32_t>& casas)
+    : Fingering(casas, [] {
+          const InstrumentoCordas* atual = GerenciadorInstrumentos::getInstancia()->getInstrumentoAtual();
+          return atual != nullptr ? atual->getNumeroCasas() : std::numeric_limits<int32_t>::max();
+      }()) {}
 
 bool Fingering::testarPestana(const std::vector<int32_t>& casas) const {
     // The lowest fret and, on ties, the lowest string holding it.

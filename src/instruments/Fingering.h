@@ -14,6 +14,9 @@ public:
     // 0 open). Frets from 1 to numeroCasas are fretted notes; anything above is
     // treated as not fretted and keeps finger 0.
     Fingering(const std::vector<int32_t>& casas, int32_t numeroCasas);
+    // The same with the current instrument's fret count; while there is no
+    // current instrument no fret counts as beyond the neck.
+    explicit Fingering(const std::vector<int32_t>& casas);
 
     // The assignments in order of effort, each one finger per string (0 = no
     // finger). Empty when the frets cannot be fingered.

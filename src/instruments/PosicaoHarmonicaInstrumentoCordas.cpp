@@ -1,6 +1,9 @@
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
 
+#include <limits>
+
 #include "core/base/Excecoes.h"
+#include "instruments/GerenciadorInstrumentos.h"
 
 namespace {
 
@@ -155,6 +158,11 @@ std::vector<int32_t> PosicaoHarmonicaInstrumentoCordas::getNotas(const std::vect
         notas[s] = afinacao[s] + casas[s];
     }
     return notas;
+}
+
+std::vector<int32_t> PosicaoHarmonicaInstrumentoCordas::getNotas(const std::vector<int32_t>& afinacao) const {
+    const InstrumentoCordas* atual = GerenciadorInstrumentos::getInstancia()->getInstrumentoAtual();
+    return getNotas(afinacao, atual != nullptr ? atual->getNumeroCasas() : std::numeric_limits<int32_t>::max());
 }
 
 bool PosicaoHarmonicaInstrumentoCordas::menorSomaCasas(const PosicaoHarmonica* a, const PosicaoHarmonica* b) {

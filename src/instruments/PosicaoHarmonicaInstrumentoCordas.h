@@ -57,6 +57,8 @@ public:
     // One MIDI note per string, -1 for a string that sounds nothing (muted,
     // marked muted, or stopped beyond the neck's numeroCasas).
     std::vector<int32_t> getNotas(const std::vector<int32_t>& afinacao, int32_t numeroCasas) const;
+    // The same on the current instrument's neck (no upper limit while there is none).
+    std::vector<int32_t> getNotas(const std::vector<int32_t>& afinacao) const;
 
     // Display order of generated fingerings: the lower frets first.
     static bool menorSomaCasas(const PosicaoHarmonica* a, const PosicaoHarmonica* b);

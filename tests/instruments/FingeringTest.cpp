@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "instruments/Fingering.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "support/IdiomaDeTeste.h"
 
 namespace {
 
@@ -100,6 +102,22 @@ TEST(Fingering, FuncionaComQualquerNumeroDeCordas) {
     Fingering vazia({}, 12);
     ASSERT_EQ(vazia.getAtribuicoes().size(), 1u);
     EXPECT_TRUE(vazia.getAtribuicoes().front().empty());
+}
+
+TEST(Fingering, SemNumeroDeCasasUsaOInstrumentoAtual) {
+    IdiomaDeTeste idioma;
+    ASSERT_TRUE(idioma.carregado());
+    GerenciadorInstrumentos::substituirInstancia(
+        std::make_unique<GerenciadorInstrumentos>(BRELVIO_APP_DIR "/nao-existe.xml", &idioma.plataforma()));
+    struct Limpar {
+        ~Limpar() { GerenciadorInstrumentos::substituirInstancia(nullptr); }
+    } limpar;
+    const Sequencia casas = {-1, 13, 2, 0, 1, 0};
+    // No current instrument: fret 13 is a note, out of reach of the others.
+    EXPECT_TRUE(Fingering(casas).getAtribuicoes().empty());
+    GerenciadorInstrumentos::getInstancia()->setInstrumento(1);
+    EXPECT_EQ(Fingering(casas).getAtribuicoes(), Fingering(casas, 12).getAtribuicoes());
+    EXPECT_FALSE(Fingering(casas).getAtribuicoes().empty());
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 
 #include "core/base/ColecaoPtr.h"
 #include "core/base/Excecoes.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
+#include "support/IdiomaDeTeste.h"
 
 namespace {
 
@@ -145,6 +147,20 @@ TEST_F(PosicaoDo, NotasPelaAfinacao) {
     EXPECT_EQ(alem.getNotas(kViolao, 12), (Sequencia{-1, 57, 50, -1, 60, -1}));
     // A tuning shorter than the fingering: the extra strings sound nothing.
     EXPECT_EQ(p.getNotas(Sequencia{40, 45}, 12), (Sequencia{-1, 48, -1, -1, -1, -1}));
+}
+
+TEST(PosicaoHarmonica, NotasNoBracoDoInstrumentoAtual) {
+    IdiomaDeTeste idioma;
+    ASSERT_TRUE(idioma.carregado());
+    GerenciadorInstrumentos::substituirInstancia(
+        std::make_unique<GerenciadorInstrumentos>(BRELVIO_APP_DIR "/nao-existe.xml", &idioma.plataforma()));
+    struct Limpar {
+        ~Limpar() { GerenciadorInstrumentos::substituirInstancia(nullptr); }
+    } limpar;
+    const Posicao p(Sequencia{-1, 13, 2, 0, 1, 0}, Sequencia{0, 4, 2, 0, 1, 0});
+    EXPECT_EQ(p.getNotas(kViolao), (Sequencia{-1, 58, 52, 55, 60, 64})) << "no current instrument, no limit";
+    GerenciadorInstrumentos::getInstancia()->setInstrumento(0);
+    EXPECT_EQ(p.getNotas(kViolao), (Sequencia{-1, -1, 52, 55, 60, 64}));
 }
 
 TEST_F(PosicaoDo, AlteracoesRecalculamAChave) {
