@@ -9,6 +9,8 @@ int cmdTranspose(Contexto&, const std::vector<std::string>&);
 int cmdInstruments(Contexto&, const std::vector<std::string>&);
 int cmdGenerate(Contexto&, const std::vector<std::string>&);
 int cmdFingers(Contexto&, const std::vector<std::string>&);
+int cmdScales(Contexto&, const std::vector<std::string>&);
+int cmdScale(Contexto&, const std::vector<std::string>&);
 
 const std::vector<Subcomando>& subcomandos() {
     static const std::vector<Subcomando> lista = {
@@ -20,6 +22,9 @@ const std::vector<Subcomando>& subcomandos() {
          "every playable fingering of a chord, in the generator's order", cmdGenerate},
         {"fingers", "--frets \"F F ...\" [--fret-count N]", "the finger assignments of a fret pattern, best first",
          cmdFingers},
+        {"scales", "", "the scale names of the language's scale file, in file order", cmdScales},
+        {"scale", "(--name NAME | --offsets \"0 2 4 ...\") --key KEY [--instrument INDEX | --tuning \"PITCHES\" [--frets N]]",
+         "every position of a scale in a key (0-11 or a key name), easiest first", cmdScale},
     };
     return lista;
 }

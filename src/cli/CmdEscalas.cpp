@@ -1,0 +1,187 @@
+// Subcommands over the scales: scales (the names of the language's scale
+// file) and scale (every position of a scale in a key on an instrument).
+#include <algorithm>
+#include <charconv>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "cli/OpcoesInstrumento.h"
+#include "core/base/Excecoes.h"
+#include "harmony/Rotulos.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
+
+namespace cli {
+
+namespace {
+
+// Enough for any real scale (three chromatic octaves are 37 degrees); the
+// bound keeps a pasted wall of numbers from asking for gigabytes of positions.
+constexpr size_t kMaximoOffsets = 128;
+
+int relatarErro(Contexto& ctx, const char* classe, const DException& e) {
+    if (ctx.json) {
+        escreverJson(ctx, {{"error", classe}, {"message", utf8(e.getMessage())}});
+    } else {
+        ctx.saida << classe << ": " << utf8(e.getMessage()) << '\n';
+    }
+    return 1;
+}
+
+// The key as its index 0..11 or as one of the language's twelve key names.
+int32_t lerTom(const std::string& texto) {
+    int valor = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor);
+    if (!texto.empty() && erro == std::errc() && ptr == fim) {
+        if (valor < 0 || valor >= numeroTonalidades()) throw ErroUso("--key must be 0 to 11 or a key name");
+        return valor;
+    }
+    const int indice = indiceTonalidade(cp1252(texto, "--key"));
+    if (indice < 0) {
+        std::string nomes;
+        for (int i = 0; i < numeroTonalidades(); ++i) nomes += (i ? ", \"" : "\"") + utf8(nomeTonalidade(i)) + "\"";
+        throw ErroUso("--key must be 0 to 11 or one of " + nomes);
+    }
+    return indice;
+}
+
+const char* letraMaoDireita(int32_t dedo) {
+    static const char* const kLetras[] = {"p", "i", "m", "a"};
+    return dedo >= 0 && dedo < 4 ? kLetras[dedo] : "?";
+}
+
+// The position as a small fretboard, highest string on top as in tablature:
+// each fretted note shows its left-hand finger, an open note an "o" before the
+// nut; then the notes in playing order.
+void desenhar(std::ostream& saida, const EscalaExibicao& e, const std::vector<int32_t>& afinacao) {
+    const std::vector<int32_t> casas = e.getCasas();
+    const std::vector<int32_t> cordas = e.getCordas();
+    const std::vector<int32_t> dedos = e.getDedos();
+    int32_t menor = 0;
+    int32_t maior = 0;
+    for (const int32_t c : casas) {
+        if (c > 0 && (menor == 0 || c < menor)) menor = c;
+        maior = std::max(maior, c);
+    }
+    // Near the nut the drawing starts at fret 1, so the nut shows.
+    if (menor == 0 || menor <= 3) menor = 1;
+    maior = std::max(maior, menor);
+
+    std::string cabecalho = "       ";
+    for (int32_t f = menor; f <= maior; ++f) {
+        std::string numero = std::to_string(f);
+        cabecalho += std::string(numero.size() > 1 ? 1 : 2, ' ') + numero + " ";
+    }
+    cabecalho.erase(cabecalho.find_last_not_of(' ') + 1);
+    saida << cabecalho << '\n';
+    for (auto s = static_cast<int32_t>(afinacao.size()) - 1; s >= 0; --s) {
+        bool solta = false;
+        std::string linha;
+        for (int32_t f = menor; f <= maior; ++f) {
+            char marca = '-';
+            for (size_t n = 0; n < casas.size(); ++n) {
+                if (cordas[n] == s && casas[n] == f) marca = static_cast<char>('0' + std::clamp(dedos[n], 0, 9));
+            }
+            linha += std::string("-") + marca + "-|";
+        }
+        for (size_t n = 0; n < casas.size(); ++n) solta |= cordas[n] == s && casas[n] == 0;
+        std::string nome = nomeNotaSustenido(afinacao[static_cast<size_t>(s)]);
+        nome.resize(3, ' ');
+        saida << "  " << nome << (solta ? 'o' : ' ') << (menor == 1 ? "||" : " |") << linha << '\n';
+    }
+    std::ostringstream trastes, cordasTexto, esquerda, direita;
+    for (size_t n = 0; n < casas.size(); ++n) {
+        trastes << ' ' << casas[n];
+        cordasTexto << ' ' << cordas[n];
+        esquerda << ' ' << dedos[n];
+        direita << ' ' << letraMaoDireita(e.getDedosMaoDireita()[n]);
+    }
+    saida << "  frets:  " << trastes.str() << "\n  strings:" << cordasTexto.str() << "\n  fingers:" << esquerda.str()
+          << "\n  right:  " << direita.str() << '\n';
+}
+
+}  // namespace
+
+int cmdScales(Contexto& ctx, const std::vector<std::string>& palavras) {
+    const Argumentos args(palavras, {});
+    args.exigir(0);
+    try {
+        const std::vector<std::string> nomes = BaseEscalas::doIdiomaAtual(ctx.plataforma)->getNomesEscalas();
+        if (ctx.json) {
+            nlohmann::json lista = nlohmann::json::array();
+            for (const auto& n : nomes) lista.push_back(utf8(n));
+            escreverJson(ctx, {{"scales", lista}});
+            return 0;
+        }
+        for (size_t i = 0; i < nomes.size(); ++i) ctx.saida << i << ". " << utf8(nomes[i]) << '\n';
+        return 0;
+    } catch (const FileNotFoundException& e) {
+        return relatarErro(ctx, "FileNotFoundException", e);
+    }
+}
+
+int cmdScale(Contexto& ctx, const std::vector<std::string>& palavras) {
+    const Argumentos args(palavras, comOpcoesInstrumento({"name", "offsets", "key"}));
+    args.exigir(0);
+    if (args.tem("name") == args.tem("offsets")) throw ErroUso("give either --name or --offsets");
+    if (!args.tem("key")) throw ErroUso("missing --key");
+    const int32_t tom = lerTom(*args.opcao("key"));
+    try {
+        Escala escala;
+        if (args.tem("offsets")) {
+            const std::vector<int> offsets = lerListaInteiros(*args.opcao("offsets"), "--offsets");
+            if (offsets.empty()) throw ErroUso("--offsets needs at least one number");
+            if (offsets.size() > kMaximoOffsets) {
+                throw ErroUso("--offsets takes at most " + std::to_string(kMaximoOffsets) + " numbers");
+            }
+            escala = Escala("", std::vector<int32_t>(offsets.begin(), offsets.end()));
+        } else {
+            const std::string nome = cp1252(*args.opcao("name"), "--name");
+            auto base = BaseEscalas::doIdiomaAtual(ctx.plataforma);
+            const int indice = base->getIndiceEscala(nome);
+            auto lida = indice < base->getNumeroEscalas() ? base->getEscala(indice) : nullptr;
+            if (!lida) throw ErroUso("no scale is named \"" + utf8(nome) + "\" (see the scales subcommand)");
+            escala = *lida;
+        }
+        const InstrumentoEscolhido escolhido = escolherInstrumento(ctx, args);
+        const InstrumentoCordas& instrumento = *escolhido.instrumento;
+        const ColecaoPtr<EscalaExibicao> posicoes =
+            GeradorEscalas().obterPosicoesEscala(escala, tom, instrumento);
+
+        if (ctx.json) {
+            nlohmann::json lista = nlohmann::json::array();
+            for (int i = 0; i < posicoes.size(); ++i) {
+                const EscalaExibicao& e = *posicoes.getElement(i);
+                lista.push_back({{"frets", e.getCasas()},
+                                 {"strings", e.getCordas()},
+                                 {"fingers", e.getDedos()},
+                                 {"right", e.getDedosMaoDireita()},
+                                 {"difficulty", e.getDificuldade()}});
+            }
+            escreverJson(ctx, {{"positions", lista}});
+            return 0;
+        }
+        const std::string titulo = escala.getNome().empty() ? std::string("Scale") : utf8(escala.getNome());
+        ctx.saida << titulo << " in " << utf8(nomeTonalidade(tom)) << " on " << utf8(instrumento.getName()) << ": "
+                  << posicoes.size() << (posicoes.size() == 1 ? " position" : " positions") << ", easiest first\n";
+        const std::vector<int32_t> afinacao = instrumento.getAfinacao();
+        for (int i = 0; i < posicoes.size(); ++i) {
+            const EscalaExibicao& e = *posicoes.getElement(i);
+            ctx.saida << "\n#" << (i + 1) << "  difficulty " << e.getDificuldade() << '\n';
+            desenhar(ctx.saida, e, afinacao);
+        }
+        return 0;
+    } catch (const NotFoundException& e) {
+        // Also the missing scale file, which is a NotFoundException too.
+        const bool arquivo = dynamic_cast<const FileNotFoundException*>(&e) != nullptr;
+        return relatarErro(ctx, arquivo ? "FileNotFoundException" : "NotFoundException", e);
+    } catch (const XMLParseException& e) {
+        return relatarErro(ctx, "XMLParseException", e);
+    }
+}
+
+}  // namespace cli
