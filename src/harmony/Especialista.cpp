@@ -134,6 +134,7 @@ IndiceNota Especialista::getBaixo(CodigoAcorde codigo) const {
 }
 
 bool Especialista::temGrau(CodigoAcorde codigo, IndiceGrau grau) const {
+    if (grau < 0 || grau > 26) return false;  // no bit of the code: never shift past it
     return ((codigo >> (26 - grau)) & 1u) != 0;
 }
 
