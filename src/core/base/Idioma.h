@@ -10,7 +10,8 @@ public:
     Idioma(std::string_view conteudo, std::string caminhoPacote);
 
     // First section of that exact name, first entry of that exact key in it;
-    // the empty text when either is missing.
+    // the empty text when either is missing. Values keep their trailing
+    // blanks, and every "#" in them reads as CR LF.
     std::string getTexto(const std::string& secao, const std::string& chave) const;
 
     const std::string& getCaminhoPacote() const { return caminhoPacote; }
