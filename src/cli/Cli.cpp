@@ -118,7 +118,30 @@ std::vector<int> lerListaInteiros(const std::string& texto, const char* nome) {
     return valores;
 }
 
-void escreverJson(Contexto& ctx, const nlohmann::json& objeto) { ctx.saida << objeto.dump() << '\n'; }
+void escreverJson(Contexto& ctx, const nlohmann::ordered_json& objeto) { ctx.saida << objeto.dump() << '\n'; }
+
+std::string nomeClasse(const DException& erro) {
+    // Most specific first.
+    if (dynamic_cast<const FileNotFoundException*>(&erro)) return "FileNotFoundException";
+    if (dynamic_cast<const NotFoundException*>(&erro)) return "NotFoundException";
+    if (dynamic_cast<const FatalException*>(&erro)) return "FatalException";
+    if (dynamic_cast<const OutOfBoundsException*>(&erro)) return "OutOfBoundsException";
+    if (dynamic_cast<const IllegalArgumentException*>(&erro)) return "IllegalArgumentException";
+    if (dynamic_cast<const DataFormatException*>(&erro)) return "DataFormatException";
+    if (dynamic_cast<const XMLParseException*>(&erro)) return "XMLParseException";
+    if (dynamic_cast<const RaizNaoEncontradaException*>(&erro)) return "RaizNaoEncontradaException";
+    return "DException";
+}
+
+int relatarErro(Contexto& ctx, const DException& erro) {
+    const std::string classe = nomeClasse(erro);
+    if (ctx.json) {
+        escreverJson(ctx, {{"error", classe}, {"message", utf8(erro.getMessage())}});
+    } else {
+        ctx.saida << classe << ": " << utf8(erro.getMessage()) << '\n';
+    }
+    return 1;
+}
 
 int executar(const std::vector<std::string>& palavras, std::ostream& saida, std::ostream& erros) {
     bool json = false;

@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+class DException;
 class GerenciadorIdiomas;
 class Plataforma;
 
@@ -72,7 +73,23 @@ std::string cp1252(const std::string& utf8, const char* nome);
 long long lerInteiro(const std::string& texto, const char* nome);
 std::vector<int> lerListaInteiros(const std::string& texto, const char* nome);
 
-// Prints a JSON object as one line.
-void escreverJson(Contexto& ctx, const nlohmann::json& objeto);
+// Prints a JSON object as one line, its keys in the order given.
+void escreverJson(Contexto& ctx, const nlohmann::ordered_json& objeto);
+
+// The class name of an error of the DException family, as the JSON output names it.
+std::string nomeClasse(const DException& erro);
+// Reports an error of the dictionary: {"error": class, "message": text} or a
+// line of text; returns exit status 1.
+int relatarErro(Contexto& ctx, const DException& erro);
+
+// Runs a subcommand's body, reporting any error of the DException family.
+template <typename Funcao>
+int comErrosRelatados(Contexto& ctx, Funcao&& funcao) {
+    try {
+        return funcao();
+    } catch (const DException& e) {
+        return relatarErro(ctx, e);
+    }
+}
 
 }  // namespace cli

@@ -15,30 +15,6 @@ namespace {
 
 const Especialista& especialista() { return *Especialista::getInstancia(); }
 
-// An error of the dictionary: reported in the output, exit status 1.
-int relatarErro(Contexto& ctx, const char* classe, const DException& e) {
-    if (ctx.json) {
-        escreverJson(ctx, {{"error", classe}, {"message", utf8(e.getMessage())}});
-    } else {
-        ctx.saida << classe << ": " << utf8(e.getMessage()) << '\n';
-    }
-    return 1;
-}
-
-// Runs one interpreter call, turning its errors into the error report.
-template <typename Funcao>
-int comErros(Contexto& ctx, Funcao funcao) {
-    try {
-        return funcao();
-    } catch (const DataFormatException& e) {
-        return relatarErro(ctx, "DataFormatException", e);
-    } catch (const RaizNaoEncontradaException& e) {
-        return relatarErro(ctx, "RaizNaoEncontradaException", e);
-    } catch (const OutOfBoundsException& e) {
-        return relatarErro(ctx, "OutOfBoundsException", e);
-    }
-}
-
 std::string nomeNotaOuNada(IndiceNota nota) { return nota == kSemNota ? "none" : especialista().getNomeNota(nota); }
 
 }  // namespace
@@ -47,7 +23,7 @@ int cmdInterpret(Contexto& ctx, const std::vector<std::string>& palavras) {
     const Argumentos args(palavras, {});
     args.exigir(1);
     const std::string cifra = args.texto(0, "SYMBOL");
-    return comErros(ctx, [&] {
+    return comErrosRelatados(ctx, [&] {
         const Especialista& esp = especialista();
         const CodigoAcorde codigo = esp.interpretarCifra(cifra);
         const std::string nome = esp.getNomeAcorde(codigo);
@@ -81,7 +57,7 @@ int cmdNameCode(Contexto& ctx, const std::vector<std::string>& palavras) {
     if (valor < 0 || valor > static_cast<long long>(UINT32_MAX)) {
         throw ErroUso("CODE must be an unsigned 32-bit number");
     }
-    return comErros(ctx, [&] {
+    return comErrosRelatados(ctx, [&] {
         const std::string nome = especialista().getNomeAcorde(static_cast<CodigoAcorde>(valor));
         if (ctx.json) {
             escreverJson(ctx, {{"name", utf8(nome)}});
@@ -102,7 +78,7 @@ int cmdTranspose(Contexto& ctx, const std::vector<std::string>& palavras) {
     const int passos = semitons <= 0 ? 0 : static_cast<int>(1 + (semitons - 1) % 12);
     const DirecaoTransposicao sentido =
         (direcao == kTransporAcima || direcao == kTransporAbaixo) ? static_cast<DirecaoTransposicao>(direcao) : -1;
-    return comErros(ctx, [&] {
+    return comErrosRelatados(ctx, [&] {
         const std::string resultado = especialista().transporCifra(cifra, passos, sentido);
         if (ctx.json) {
             escreverJson(ctx, {{"result", utf8(resultado)}});

@@ -11,6 +11,10 @@ int cmdGenerate(Contexto&, const std::vector<std::string>&);
 int cmdFingers(Contexto&, const std::vector<std::string>&);
 int cmdScales(Contexto&, const std::vector<std::string>&);
 int cmdScale(Contexto&, const std::vector<std::string>&);
+int cmdChords(Contexto&, const std::vector<std::string>&);
+int cmdChord(Contexto&, const std::vector<std::string>&);
+int cmdRecognize(Contexto&, const std::vector<std::string>&);
+int cmdName(Contexto&, const std::vector<std::string>&);
 
 const std::vector<Subcomando>& subcomandos() {
     static const std::vector<Subcomando> lista = {
@@ -22,6 +26,13 @@ const std::vector<Subcomando>& subcomandos() {
          "every playable fingering of a chord, in the generator's order", cmdGenerate},
         {"fingers", "--frets \"F F ...\" [--fret-count N]", "the finger assignments of a fret pattern, best first",
          cmdFingers},
+        {"chords", "", "the ready-made chord list, in list order", cmdChords},
+        {"chord", "SYMBOL [--instrument INDEX | --tuning \"PITCHES\" [--frets N] [--span N]]",
+         "select a chord as the program does and list every fingering it steps through", cmdChord},
+        {"recognize", "--pitches \"P P ...\" --root PITCH",
+         "the chord code and canonical name of sounding pitches (-1 = string not played)", cmdRecognize},
+        {"name", "--pitches \"P P ...\" [--root PITCH]",
+         "name sounding pitches as the neck does, in the chord list's own wording", cmdName},
         {"scales", "", "the scale names of the language's scale file, in file order", cmdScales},
         {"scale", "(--name NAME | --offsets \"0 2 4 ...\") --key KEY [--instrument INDEX | --tuning \"PITCHES\" [--frets N]]",
          "every position of a scale in a key (0-11 or a key name), easiest first", cmdScale},

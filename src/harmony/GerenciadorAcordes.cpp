@@ -68,6 +68,8 @@ GerenciadorAcordes::GerenciadorAcordes(const std::string& caminhoBase)
     }
 }
 
+GerenciadorAcordes::~GerenciadorAcordes() = default;
+
 std::string GerenciadorAcordes::caminhoDaBase() {
     return Plataforma::atual().diretorioPrograma() + texto("parametros", "nomeArquivoBaseAcordes");
 }
@@ -82,8 +84,18 @@ void GerenciadorAcordes::substituirInstancia(std::unique_ptr<GerenciadorAcordes>
     instanciaUnica() = std::move(novo);
 }
 
-InstrumentoCordas* GerenciadorAcordes::instrumentoAtual() const {
+void GerenciadorAcordes::usarInstrumento(const InstrumentoCordas& instrumento) {
+    instrumentoFixo = std::make_unique<InstrumentoCordas>(instrumento);
+    geradorFixo = std::make_unique<GeradorInstrumentoCordas>(instrumento);
+}
+
+const InstrumentoCordas* GerenciadorAcordes::instrumentoAtual() const {
+    if (instrumentoFixo) return instrumentoFixo.get();
     return GerenciadorInstrumentos::getInstancia()->getInstrumentoAtual();
+}
+
+GeradorInstrumentoCordas& GerenciadorAcordes::gerador() const {
+    return geradorFixo ? *geradorFixo : *GeradorInstrumentoCordas::getInstancia();
 }
 
 bool GerenciadorAcordes::regimeBase() const {
@@ -174,7 +186,7 @@ bool GerenciadorAcordes::gerarPosicoes() {
         const CodigoAcorde codigo =
             base_ ? codigos[static_cast<size_t>(indiceAcorde)] : especialista->interpretarCifra(acordeAtual->getNome());
 
-        ColecaoPtr<PosicaoHarmonica> geradas = GeradorInstrumentoCordas::getInstancia()->gerar(codigo);
+        ColecaoPtr<PosicaoHarmonica> geradas = gerador().gerar(codigo);
         if (geradas.size() == 0) {
             const auto cordas = static_cast<size_t>(instrumento->getNumeroCordas());
             geradas.addElement(std::make_unique<PosicaoHarmonicaInstrumentoCordas>(

@@ -26,6 +26,7 @@ public:
     // notation of the language loaded now. A missing file is reported to the
     // user and ends the application (the manager is then left empty).
     explicit GerenciadorAcordes(const std::string& caminhoBase);
+    ~GerenciadorAcordes();
     GerenciadorAcordes(const GerenciadorAcordes&) = delete;
     GerenciadorAcordes& operator=(const GerenciadorAcordes&) = delete;
 
@@ -34,6 +35,10 @@ public:
     // Tests and the command-line tool install a manager of their own.
     static void substituirInstancia(std::unique_ptr<GerenciadorAcordes> novo);
     static std::string caminhoDaBase();
+
+    // Works on this instrument from now on instead of the instrument manager's
+    // current one (the command-line tool names its instrument per run).
+    void usarInstrumento(const InstrumentoCordas& instrumento);
 
     const ListaNomes& getNomesAcordes() const { return base.getNomes(); }
 
@@ -71,7 +76,8 @@ public:
 
 private:
     bool regimeBase() const;
-    InstrumentoCordas* instrumentoAtual() const;
+    const InstrumentoCordas* instrumentoAtual() const;
+    GeradorInstrumentoCordas& gerador() const;
     AcordeComposto* acordeBase(int indice) const;
     // The list next and previous step through.
     ColecaoPtr<PosicaoHarmonica>& posicoesSelecionadas();
@@ -87,4 +93,6 @@ private:
     std::vector<bool> completo;
     std::unique_ptr<AcordeComposto> acordeAtual;
     std::string instrumentoAcordeAtual;
+    std::unique_ptr<InstrumentoCordas> instrumentoFixo;
+    std::unique_ptr<GeradorInstrumentoCordas> geradorFixo;
 };

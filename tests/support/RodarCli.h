@@ -1,0 +1,31 @@
+#pragma once
+// Runs brelvio-cli in-process over the real program directory.
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/Cli.h"
+
+struct SaidaCli {
+    int status;
+    std::string saida;
+    std::string erros;
+
+    nlohmann::json json() const { return nlohmann::json::parse(saida); }
+};
+
+inline SaidaCli rodarCli(std::vector<std::string> palavras) {
+    palavras.insert(palavras.begin(), {"--data", BRELVIO_APP_DIR});
+    std::ostringstream saida;
+    std::ostringstream erros;
+    const int status = cli::executar(palavras, saida, erros);
+    return {status, saida.str(), erros.str()};
+}
+
+inline SaidaCli rodarCliJson(std::vector<std::string> palavras) {
+    palavras.insert(palavras.begin(), "--json");
+    return rodarCli(std::move(palavras));
+}
