@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/Diagrama.h"
 #include "cli/OpcoesInstrumento.h"
 #include "core/base/Excecoes.h"
 #include "harmony/Especialista.h"
@@ -20,85 +21,6 @@ namespace {
 
 constexpr int kCasasPadrao = 12;
 constexpr int kMaximoCordasDedos = 12;
-// Frets a diagram shows at least.
-constexpr int32_t kLinhasDiagrama = 4;
-
-int relatarErro(Contexto& ctx, const char* classe, const DException& e) {
-    if (ctx.json) {
-        escreverJson(ctx, {{"error", classe}, {"message", utf8(e.getMessage())}});
-    } else {
-        ctx.saida << classe << ": " << utf8(e.getMessage()) << '\n';
-    }
-    return 1;
-}
-
-template <typename Funcao>
-int comErros(Contexto& ctx, Funcao funcao) {
-    try {
-        return funcao();
-    } catch (const DataFormatException& e) {
-        return relatarErro(ctx, "DataFormatException", e);
-    } catch (const RaizNaoEncontradaException& e) {
-        return relatarErro(ctx, "RaizNaoEncontradaException", e);
-    } catch (const FileNotFoundException& e) {
-        return relatarErro(ctx, "FileNotFoundException", e);
-    } catch (const XMLParseException& e) {
-        return relatarErro(ctx, "XMLParseException", e);
-    } catch (const OutOfBoundsException& e) {
-        return relatarErro(ctx, "OutOfBoundsException", e);
-    }
-}
-
-// Keys in the order the output documents them.
-void escreverJsonOrdenado(Contexto& ctx, const nlohmann::ordered_json& objeto) {
-    ctx.saida << objeto.dump() << '\n';
-}
-
-std::string lista(const std::vector<int32_t>& valores) {
-    std::ostringstream s;
-    for (size_t i = 0; i < valores.size(); ++i) s << (i ? " " : "") << valores[i];
-    return s.str();
-}
-
-// A chord box, lowest string on the left: "x" muted, "o" open above the nut,
-// then one row per fret with the finger on the string that is stopped there.
-// Low fingerings hang from the nut; higher ones start at their lowest fret.
-void desenharDiagrama(std::ostream& saida, const std::vector<int32_t>& casas, const std::vector<int32_t>& dedos) {
-    int32_t menor = 0, maior = 0;
-    for (const int32_t c : casas) {
-        if (c <= 0) continue;
-        menor = menor == 0 ? c : std::min(menor, c);
-        maior = std::max(maior, c);
-    }
-    const int32_t primeira = maior <= kLinhasDiagrama ? 1 : menor;
-    const int32_t ultima = std::max(primeira + kLinhasDiagrama - 1, maior);
-    const size_t cordas = casas.size();
-    const std::string margem = "   ";
-
-    std::string topo;
-    for (size_t s = 0; s < cordas; ++s) {
-        topo += casas[s] < 0 ? 'x' : casas[s] == 0 ? 'o' : ' ';
-        if (s + 1 < cordas) topo += ' ';
-    }
-    topo = margem + topo;
-    topo.erase(topo.find_last_not_of(' ') + 1);
-    saida << topo << '\n';
-    const std::string traco(cordas == 0 ? 0 : 2 * cordas - 1, primeira == 1 ? '=' : '-');
-    saida << margem << traco << '\n';
-    for (int32_t f = primeira; f <= ultima; ++f) {
-        std::string linha;
-        for (size_t s = 0; s < cordas; ++s) {
-            char celula = '|';
-            if (casas[s] == f) {
-                const int32_t d = s < dedos.size() ? dedos[s] : 0;
-                celula = d >= 1 && d <= 4 ? static_cast<char>('0' + d) : '*';
-            }
-            linha += celula;
-            if (s + 1 < cordas) linha += ' ';
-        }
-        saida << margem << linha << "  " << f << '\n';
-    }
-}
 
 }  // namespace
 
@@ -106,7 +28,7 @@ int cmdGenerate(Contexto& ctx, const std::vector<std::string>& palavras) {
     const Argumentos args(palavras, comOpcoesInstrumento());
     args.exigir(1);
     const std::string cifra = args.texto(0, "SYMBOL");
-    return comErros(ctx, [&] {
+    return comErrosRelatados(ctx, [&] {
         const InstrumentoEscolhido escolhido = escolherInstrumento(ctx, args);
         const Especialista& esp = *Especialista::getInstancia();
         const CodigoAcorde codigo = esp.interpretarCifra(cifra);
@@ -122,7 +44,7 @@ int cmdGenerate(Contexto& ctx, const std::vector<std::string>& palavras) {
         if (ctx.json) {
             nlohmann::ordered_json itens = nlohmann::ordered_json::array();
             for (const auto* p : lidas) itens.push_back({{"frets", p->getCasas()}, {"fingers", p->getDedos()}});
-            escreverJsonOrdenado(ctx, {{"name", utf8(nome)}, {"fingerings", itens}});
+            escreverJson(ctx, {{"name", utf8(nome)}, {"fingerings", itens}});
             return 0;
         }
         ctx.saida << utf8(nome) << " on " << utf8(escolhido.instrumento->getName()) << ": " << lidas.size()
@@ -130,7 +52,7 @@ int cmdGenerate(Contexto& ctx, const std::vector<std::string>& palavras) {
         for (size_t i = 0; i < lidas.size(); ++i) {
             const auto* p = lidas[i];
             ctx.saida << '\n'
-                      << i + 1 << ". frets " << lista(p->getCasas()) << "  fingers " << lista(p->getDedos()) << '\n';
+                      << i + 1 << ". frets " << listaNumeros(p->getCasas()) << "  fingers " << listaNumeros(p->getDedos()) << '\n';
             desenharDiagrama(ctx.saida, p->getCasas(), p->getDedos());
         }
         return 0;
@@ -159,11 +81,11 @@ int cmdFingers(Contexto& ctx, const std::vector<std::string>& palavras) {
         return 0;
     }
     const std::vector<int32_t> asCasas(casas.begin(), casas.end());
-    ctx.saida << "frets " << lista(asCasas) << ": " << atribuicoes.size()
+    ctx.saida << "frets " << listaNumeros(asCasas) << ": " << atribuicoes.size()
               << (atribuicoes.size() == 1 ? " assignment" : " assignments")
               << (dedilhado.temPestana() ? " (a barre is possible)" : "") << '\n';
     for (size_t i = 0; i < atribuicoes.size(); ++i) {
-        ctx.saida << '\n' << i + 1 << ". fingers " << lista(atribuicoes[i]) << '\n';
+        ctx.saida << '\n' << i + 1 << ". fingers " << listaNumeros(atribuicoes[i]) << '\n';
         desenharDiagrama(ctx.saida, asCasas, atribuicoes[i]);
     }
     return 0;
