@@ -6,31 +6,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/Cli.h"
+#include "support/RodarCli.h"
 
 namespace {
 
-struct Saida {
-    int status;
-    std::string saida;
-    std::string erros;
-};
-
-Saida rodar(std::vector<std::string> palavras) {
-    palavras.insert(palavras.begin(), {"--data", BRELVIO_APP_DIR});
-    std::ostringstream saida;
-    std::ostringstream erros;
-    const int status = cli::executar(palavras, saida, erros);
-    return {status, saida.str(), erros.str()};
-}
-
-Saida rodarJson(std::vector<std::string> palavras) {
-    palavras.insert(palavras.begin(), "--json");
-    return rodar(std::move(palavras));
-}
 
 TEST(CmdDedilhados, CavaquinhoDoMaiorExatamente) {
-    const Saida s = rodarJson({"generate", "C", "--instrument", "1"});
+    const SaidaCli s = rodarCliJson({"generate", "C", "--instrument", "1"});
     EXPECT_EQ(s.status, 0) << s.erros;
     EXPECT_EQ(s.erros, "");
     EXPECT_EQ(s.saida,
@@ -45,15 +27,15 @@ TEST(CmdDedilhados, CavaquinhoDoMaiorExatamente) {
 
 TEST(CmdDedilhados, AfinacaoAvulsaIgualAoInstrumentoDaLista) {
     // The built-in guitar is index 0 and the default; its sizes are the ad hoc defaults.
-    const Saida padrao = rodarJson({"generate", "Am7/G"});
+    const SaidaCli padrao = rodarCliJson({"generate", "Am7/G"});
     ASSERT_EQ(padrao.status, 0) << padrao.erros;
-    EXPECT_EQ(rodarJson({"generate", "Am7/G", "--instrument", "0"}).saida, padrao.saida);
-    EXPECT_EQ(rodarJson({"generate", "Am7/G", "--tuning", "40 45 50 55 59 64"}).saida, padrao.saida);
-    EXPECT_EQ(rodarJson({"generate", "Am7/G", "--tuning", "40 45 50 55 59 64", "--frets", "12", "--span", "3"}).saida,
+    EXPECT_EQ(rodarCliJson({"generate", "Am7/G", "--instrument", "0"}).saida, padrao.saida);
+    EXPECT_EQ(rodarCliJson({"generate", "Am7/G", "--tuning", "40 45 50 55 59 64"}).saida, padrao.saida);
+    EXPECT_EQ(rodarCliJson({"generate", "Am7/G", "--tuning", "40 45 50 55 59 64", "--frets", "12", "--span", "3"}).saida,
               padrao.saida);
     // The cavaquinho's span is 4.
-    EXPECT_EQ(rodarJson({"generate", "C", "--tuning", "50 55 59 64", "--span", "4"}).saida,
-              rodarJson({"generate", "C", "--instrument", "1"}).saida);
+    EXPECT_EQ(rodarCliJson({"generate", "C", "--tuning", "50 55 59 64", "--span", "4"}).saida,
+              rodarCliJson({"generate", "C", "--instrument", "1"}).saida);
 
     const auto json = nlohmann::json::parse(padrao.saida);
     EXPECT_EQ(json["name"], "Am7/G");
@@ -66,8 +48,8 @@ TEST(CmdDedilhados, AfinacaoAvulsaIgualAoInstrumentoDaLista) {
 
 TEST(CmdDedilhados, ONomeEOCanonicoDaNotacao) {
     const auto nome = [](const char* idioma, const char* cifra) {
-        const Saida g = rodar({"--json", "--language", idioma, "generate", cifra});
-        const Saida i = rodar({"--json", "--language", idioma, "interpret", cifra});
+        const SaidaCli g = rodarCli({"--json", "--language", idioma, "generate", cifra});
+        const SaidaCli i = rodarCli({"--json", "--language", idioma, "interpret", cifra});
         EXPECT_EQ(g.status, 0) << g.erros;
         EXPECT_EQ(nlohmann::json::parse(g.saida)["name"], nlohmann::json::parse(i.saida)["name"]) << cifra;
     };
@@ -79,17 +61,17 @@ TEST(CmdDedilhados, ONomeEOCanonicoDaNotacao) {
 
 TEST(CmdDedilhados, InstrumentosPequenosNaoGeramNada) {
     for (const char* afinacao : {"55 60 64", "60", "60 64"}) {
-        const Saida s = rodarJson({"generate", "C", "--tuning", afinacao});
+        const SaidaCli s = rodarCliJson({"generate", "C", "--tuning", afinacao});
         EXPECT_EQ(s.status, 0) << s.erros;
         EXPECT_EQ(s.saida, "{\"name\":\"C\",\"fingerings\":[]}\n") << afinacao;
     }
 }
 
 TEST(CmdDedilhados, CifraInvalidaEErroDoDicionario) {
-    const Saida s = rodarJson({"generate", "H7", "--instrument", "1"});
+    const SaidaCli s = rodarCliJson({"generate", "H7", "--instrument", "1"});
     EXPECT_EQ(s.status, 1);
     EXPECT_EQ(nlohmann::json::parse(s.saida)["error"], "RaizNaoEncontradaException");
-    const Saida d = rodarJson({"generate", "C7xyz"});
+    const SaidaCli d = rodarCliJson({"generate", "C7xyz"});
     EXPECT_EQ(d.status, 1);
     EXPECT_EQ(nlohmann::json::parse(d.saida)["error"], "DataFormatException");
 }
@@ -126,7 +108,7 @@ const CasoUso kUsos[] = {
 
 TEST(CmdDedilhados, ErrosDeUso) {
     for (const auto& c : kUsos) {
-        const Saida s = rodarJson(c.palavras);
+        const SaidaCli s = rodarCliJson(c.palavras);
         EXPECT_EQ(s.status, 2) << c.motivo << "\n" << s.saida;
         EXPECT_EQ(s.saida, "") << c.motivo;
         EXPECT_NE(s.erros.find(c.motivo), std::string::npos) << s.erros;
@@ -153,14 +135,14 @@ const CasoDedos kDedos[] = {
 
 TEST(CmdDedilhados, AtribuicoesDeDedos) {
     for (const auto& c : kDedos) {
-        const Saida s = rodarJson(c.palavras);
+        const SaidaCli s = rodarCliJson(c.palavras);
         EXPECT_EQ(s.status, 0) << s.erros;
         EXPECT_EQ(s.saida, std::string(c.json) + "\n") << c.palavras[2];
     }
 }
 
 TEST(CmdDedilhados, TextoDesenhaODiagrama) {
-    const Saida s = rodar({"fingers", "--frets", "-1 3 2 0 1 0"});
+    const SaidaCli s = rodarCli({"fingers", "--frets", "-1 3 2 0 1 0"});
     ASSERT_EQ(s.status, 0) << s.erros;
     EXPECT_EQ(s.saida.substr(0, s.saida.find("\n2.")),
               "frets -1 3 2 0 1 0: 4 assignments\n"
@@ -174,7 +156,7 @@ TEST(CmdDedilhados, TextoDesenhaODiagrama) {
               "   | | | | | |  4\n");
 
     // Up the neck the diagram starts at the lowest fret, without the nut.
-    const Saida g = rodar({"generate", "C", "--instrument", "1"});
+    const SaidaCli g = rodarCli({"generate", "C", "--instrument", "1"});
     ASSERT_EQ(g.status, 0) << g.erros;
     EXPECT_EQ(g.saida.substr(0, g.saida.find("\n2.")),
               "C on Cavaquinho: 6 fingerings\n"

@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/Cli.h"
+#include "support/RodarCli.h"
 #include "core/base/Texto1252.h"
 #include "support/IdiomaDeTeste.h"
 
@@ -15,23 +15,9 @@ namespace {
 
 const char* const kPortuguesUtf8 = "Portugu\xC3\xAAs (Brasil)";
 
-struct Saida {
-    int status;
-    std::string saida;
-    std::string erros;
-};
-
-Saida rodar(std::vector<std::string> palavras) {
-    palavras.insert(palavras.begin(), {"--data", BRELVIO_APP_DIR});
-    std::ostringstream saida;
-    std::ostringstream erros;
-    const int status = cli::executar(palavras, saida, erros);
-    return {status, saida.str(), erros.str()};
-}
-
 nlohmann::json rodarJson(const std::string& idioma, std::vector<std::string> palavras, int statusEsperado = 0) {
     palavras.insert(palavras.begin(), {"--json", "--language", idioma});
-    const Saida s = rodar(palavras);
+    const SaidaCli s = rodarCli(palavras);
     EXPECT_EQ(s.status, statusEsperado) << s.saida << s.erros;
     EXPECT_EQ(s.erros, "");
     return nlohmann::json::parse(s.saida);
@@ -95,7 +81,7 @@ TEST(CmdHarmonia, ErroDoInterpretadorSaiComUm) {
     // A code whose root bits name no note.
     EXPECT_EQ(rodarJson("English", {"name-code", "4294967295"}, 1)["error"], "OutOfBoundsException");
 
-    const Saida legivel = rodar({"interpret", "Cmaj"});
+    const SaidaCli legivel = rodarCli({"interpret", "Cmaj"});
     EXPECT_EQ(legivel.status, 1);
     EXPECT_EQ(legivel.saida, "DataFormatException: Cmaj\n");
 }
@@ -144,7 +130,7 @@ TEST(CmdHarmonia, TransposeAceitaQualquerInteiro) {
                   (nlohmann::json{{"result", c.resultado}}))
             << c.cifra << " " << c.semitons << " " << c.direcao;
     }
-    const Saida legivel = rodar({"transpose", "E/G#", "1", "0"});
+    const SaidaCli legivel = rodarCli({"transpose", "E/G#", "1", "0"});
     EXPECT_EQ(legivel.status, 0);
     EXPECT_EQ(legivel.saida, "F/A\n");
 }
@@ -167,7 +153,7 @@ TEST(CmdHarmonia, ErrosDeUsoSaemComDois) {
         {"harmonize", "C"},
     };
     for (const auto& palavras : casos) {
-        const Saida s = rodar(palavras);
+        const SaidaCli s = rodarCli(palavras);
         EXPECT_EQ(s.status, 2) << palavras[0];
         EXPECT_EQ(s.saida, "");
         EXPECT_EQ(s.erros.rfind("usage: ", 0), 0u) << s.erros;
@@ -176,7 +162,7 @@ TEST(CmdHarmonia, ErrosDeUsoSaemComDois) {
 }
 
 TEST(CmdHarmonia, SaidaLegivel) {
-    const Saida s = rodar({"--language", kPortuguesUtf8, "interpret", "Am7(9)/G"});
+    const SaidaCli s = rodarCli({"--language", kPortuguesUtf8, "interpret", "Am7(9)/G"});
     EXPECT_EQ(s.status, 0);
     EXPECT_EQ(s.saida,
               "Am7(9)/G\n"
@@ -184,7 +170,7 @@ TEST(CmdHarmonia, SaidaLegivel) {
               "root:    A\n"
               "bass:    G\n"
               "degrees: 2 6 9 12\n");
-    const Saida semBaixo = rodar({"interpret", "C\xC2\xBA"});
+    const SaidaCli semBaixo = rodarCli({"interpret", "C\xC2\xBA"});
     EXPECT_NE(semBaixo.saida.find("C\xC2\xBA(b5/6)\n"), std::string::npos);
     EXPECT_NE(semBaixo.saida.find("bass:    none\n"), std::string::npos);
 }

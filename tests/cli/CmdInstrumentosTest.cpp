@@ -8,28 +8,15 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/Cli.h"
+#include "support/RodarCli.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Saida {
-    int status;
-    std::string saida;
-    std::string erros;
-};
-
-Saida rodar(const std::string& dados, std::vector<std::string> palavras) {
-    palavras.insert(palavras.begin(), {"--data", dados});
-    std::ostringstream saida;
-    std::ostringstream erros;
-    const int status = cli::executar(palavras, saida, erros);
-    return {status, saida.str(), erros.str()};
-}
 
 TEST(CmdInstrumentos, ListaEmJsonComOsPadraoPrimeiro) {
-    const Saida s = rodar(BRELVIO_APP_DIR, {"--json", "instruments"});
+    const SaidaCli s = rodarCliEm(BRELVIO_APP_DIR, {"--json", "instruments"});
     ASSERT_EQ(s.status, 0) << s.erros;
     EXPECT_EQ(s.erros, "");
     const auto j = nlohmann::json::parse(s.saida);
@@ -51,7 +38,7 @@ TEST(CmdInstrumentos, ListaEmJsonComOsPadraoPrimeiro) {
 }
 
 TEST(CmdInstrumentos, TextosEmPortuguesSaemEmUtf8) {
-    const Saida s = rodar(BRELVIO_APP_DIR, {"--json", "--language", "Portugu\xC3\xAAs (Brasil)", "instruments"});
+    const SaidaCli s = rodarCliEm(BRELVIO_APP_DIR, {"--json", "--language", "Portugu\xC3\xAAs (Brasil)", "instruments"});
     ASSERT_EQ(s.status, 0) << s.erros;
     const auto lista = nlohmann::json::parse(s.saida).at("instruments");
     EXPECT_EQ(lista[0].at("name"), "Viol\xC3\xA3o");
@@ -60,7 +47,7 @@ TEST(CmdInstrumentos, TextosEmPortuguesSaemEmUtf8) {
 }
 
 TEST(CmdInstrumentos, TextoLegivel) {
-    const Saida s = rodar(BRELVIO_APP_DIR, {"instruments"});
+    const SaidaCli s = rodarCliEm(BRELVIO_APP_DIR, {"instruments"});
     ASSERT_EQ(s.status, 0) << s.erros;
     EXPECT_NE(s.saida.find("0. Guitar [built-in]\n"), std::string::npos) << s.saida;
     EXPECT_NE(s.saida.find("6 strings, 12 frets, span 3, sound 25"), std::string::npos);
@@ -77,7 +64,7 @@ TEST(CmdInstrumentos, ErrosDoArquivoDeInstrumentos) {
     for (const char* idioma : {"english.idm", "portugues.idm"}) {
         fs::copy_file(fs::path(BRELVIO_APP_DIR) / idioma, pasta / idioma);
     }
-    Saida s = rodar(pasta.string(), {"--json", "instruments"});
+    SaidaCli s = rodarCliEm(pasta.string(), {"--json", "instruments"});
     EXPECT_EQ(s.status, 1);
     auto j = nlohmann::json::parse(s.saida);
     EXPECT_EQ(j.at("error"), "FileNotFoundException");
@@ -85,12 +72,12 @@ TEST(CmdInstrumentos, ErrosDoArquivoDeInstrumentos) {
 
     std::ofstream(pasta / "instruments.xml", std::ios::binary)
         << "<colecaoInstrumento><instrumento><nome>X</nome><som>abc</som></instrumento></colecaoInstrumento>";
-    s = rodar(pasta.string(), {"--json", "instruments"});
+    s = rodarCliEm(pasta.string(), {"--json", "instruments"});
     EXPECT_EQ(s.status, 1);
     j = nlohmann::json::parse(s.saida);
     EXPECT_EQ(j.at("error"), "XMLParseException");
 
-    s = rodar(BRELVIO_APP_DIR, {"instruments", "extra"});
+    s = rodarCliEm(BRELVIO_APP_DIR, {"instruments", "extra"});
     EXPECT_EQ(s.status, 2);
     fs::remove_all(pasta);
 }

@@ -17,13 +17,16 @@ struct SaidaCli {
     nlohmann::json json() const { return nlohmann::json::parse(saida); }
 };
 
-inline SaidaCli rodarCli(std::vector<std::string> palavras) {
-    palavras.insert(palavras.begin(), {"--data", BRELVIO_APP_DIR});
+// Over another program directory.
+inline SaidaCli rodarCliEm(const std::string& dados, std::vector<std::string> palavras) {
+    palavras.insert(palavras.begin(), {"--data", dados});
     std::ostringstream saida;
     std::ostringstream erros;
     const int status = cli::executar(palavras, saida, erros);
     return {status, saida.str(), erros.str()};
 }
+
+inline SaidaCli rodarCli(std::vector<std::string> palavras) { return rodarCliEm(BRELVIO_APP_DIR, std::move(palavras)); }
 
 inline SaidaCli rodarCliJson(std::vector<std::string> palavras) {
     palavras.insert(palavras.begin(), "--json");
