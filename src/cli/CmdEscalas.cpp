@@ -22,15 +22,6 @@ namespace {
 // bound keeps a pasted wall of numbers from asking for gigabytes of positions.
 constexpr size_t kMaximoOffsets = 128;
 
-int relatarErro(Contexto& ctx, const char* classe, const DException& e) {
-    if (ctx.json) {
-        escreverJson(ctx, {{"error", classe}, {"message", utf8(e.getMessage())}});
-    } else {
-        ctx.saida << classe << ": " << utf8(e.getMessage()) << '\n';
-    }
-    return 1;
-}
-
 // The key as its index 0..11 or as one of the language's twelve key names.
 int32_t lerTom(const std::string& texto) {
     int valor = 0;
@@ -109,19 +100,17 @@ void desenhar(std::ostream& saida, const EscalaExibicao& e, const std::vector<in
 int cmdScales(Contexto& ctx, const std::vector<std::string>& palavras) {
     const Argumentos args(palavras, {});
     args.exigir(0);
-    try {
+    return comErrosRelatados(ctx, [&] {
         const std::vector<std::string> nomes = BaseEscalas::doIdiomaAtual(ctx.plataforma)->getNomesEscalas();
         if (ctx.json) {
-            nlohmann::json lista = nlohmann::json::array();
+            nlohmann::ordered_json lista = nlohmann::ordered_json::array();
             for (const auto& n : nomes) lista.push_back(utf8(n));
             escreverJson(ctx, {{"scales", lista}});
             return 0;
         }
         for (size_t i = 0; i < nomes.size(); ++i) ctx.saida << i << ". " << utf8(nomes[i]) << '\n';
         return 0;
-    } catch (const FileNotFoundException& e) {
-        return relatarErro(ctx, "FileNotFoundException", e);
-    }
+    });
 }
 
 int cmdScale(Contexto& ctx, const std::vector<std::string>& palavras) {
@@ -130,7 +119,7 @@ int cmdScale(Contexto& ctx, const std::vector<std::string>& palavras) {
     if (args.tem("name") == args.tem("offsets")) throw ErroUso("give either --name or --offsets");
     if (!args.tem("key")) throw ErroUso("missing --key");
     const int32_t tom = lerTom(*args.opcao("key"));
-    try {
+    return comErrosRelatados(ctx, [&] {
         Escala escala;
         if (args.tem("offsets")) {
             const std::vector<int> offsets = lerListaInteiros(*args.opcao("offsets"), "--offsets");
@@ -153,7 +142,7 @@ int cmdScale(Contexto& ctx, const std::vector<std::string>& palavras) {
             GeradorEscalas().obterPosicoesEscala(escala, tom, instrumento);
 
         if (ctx.json) {
-            nlohmann::json lista = nlohmann::json::array();
+            nlohmann::ordered_json lista = nlohmann::ordered_json::array();
             for (int i = 0; i < posicoes.size(); ++i) {
                 const EscalaExibicao& e = *posicoes.getElement(i);
                 lista.push_back({{"frets", e.getCasas()},
@@ -175,13 +164,7 @@ int cmdScale(Contexto& ctx, const std::vector<std::string>& palavras) {
             desenhar(ctx.saida, e, afinacao);
         }
         return 0;
-    } catch (const NotFoundException& e) {
-        // Also the missing scale file, which is a NotFoundException too.
-        const bool arquivo = dynamic_cast<const FileNotFoundException*>(&e) != nullptr;
-        return relatarErro(ctx, arquivo ? "FileNotFoundException" : "NotFoundException", e);
-    } catch (const XMLParseException& e) {
-        return relatarErro(ctx, "XMLParseException", e);
-    }
+    });
 }
 
 }  // namespace cli

@@ -73,6 +73,10 @@ TEST(CmdEscalas, MaiorEmDoNoViolao) {
     const auto citada = nlohmann::json::parse(R"({"frets": [3, 0, 2, 3, 0, 2, 0], "strings": [1, 2, 2, 2, 3, 3, 4],
         "fingers": [1, 0, 1, 2, 0, 1, 0], "right": [1, 2, 1, 2, 1, 2, 1], "difficulty": 305})");
     EXPECT_EQ(posicoes[0], citada);
+    // Keys in the documented order.
+    EXPECT_EQ(s.saida.substr(0, 133),
+              R"({"positions":[{"frets":[3,0,2,3,0,2,0],"strings":[1,2,2,2,3,3,4],"fingers":[1,0,1,2,0,1,0],)"
+              R"("right":[1,2,1,2,1,2,1],"difficulty":305},)");
 }
 
 TEST(CmdEscalas, PeloNomeEPeloNomeDoTom) {
