@@ -1,5 +1,7 @@
 #include "core/base/PlataformaHeadless.h"
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 PlataformaHeadless::PlataformaHeadless(std::string diretorioPrograma, std::string nomeArquivo)
@@ -34,7 +36,9 @@ bool PlataformaHeadless::abrirDocumento(const std::string& caminhoOuEndereco) {
 
 void PlataformaHeadless::esperar(int milissegundos) {
     esperasFeitas.push_back(milissegundos);
-    if (milissegundos > 0) relogio += milissegundos;
+    if (milissegundos <= 0) return;
+    if (esperasReais) std::this_thread::sleep_for(std::chrono::milliseconds(milissegundos));
+    relogio += milissegundos;
 }
 
 void PlataformaHeadless::limparRegistro() {

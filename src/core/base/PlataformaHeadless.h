@@ -1,7 +1,7 @@
 #pragma once
 // The platform of tests and the command-line tool: real files, no desktop.
 // Messages are recorded, chooser and message-box answers come from a script,
-// waits advance a fake clock.
+// waits advance a fake clock (and sleep too when asked to).
 #include <deque>
 #include <optional>
 #include <string>
@@ -36,6 +36,9 @@ public:
     void responderMensagem(RespostaMensagem resposta) { respostas.push_back(resposta); }
     void responderEscolha(std::optional<int> escolha) { escolhas.push_back(escolha); }
     void falharAberturas(bool falhar) { aberturasFalham = falhar; }
+    // Waits that also sleep, for a command-line run that plays to a sound
+    // device; the clock still moves by exactly the time waited.
+    void setEsperasReais(bool reais) { esperasReais = reais; }
 
     const std::vector<Mensagem>& mensagens() const { return mensagensMostradas; }
     const std::vector<std::vector<std::string>>& escolhasOferecidas() const { return listasOferecidas; }
@@ -48,6 +51,7 @@ private:
     std::string nomeArquivo;
     bool encerrar = false;
     bool aberturasFalham = false;
+    bool esperasReais = false;
     int64_t relogio = 0;
     std::deque<RespostaMensagem> respostas;
     std::deque<std::optional<int>> escolhas;
