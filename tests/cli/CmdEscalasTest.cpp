@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "cli/Cli.h"
+#include "support/RodarCli.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Saida {
-    int status;
-    std::string saida;
-    std::string erros;
-};
+using Saida = SaidaCli;
 
 Saida rodar(std::vector<std::string> palavras, const std::string& dados = BRELVIO_APP_DIR) {
-    palavras.insert(palavras.begin(), {"--data", dados});
-    std::ostringstream saida;
-    std::ostringstream erros;
-    const int status = cli::executar(palavras, saida, erros);
-    return {status, saida.str(), erros.str()};
+    return rodarCliEm(dados, std::move(palavras));
 }
 
 const char* const kPortuguesUtf8 = "Portugu\xC3\xAAs (Brasil)";
