@@ -1,173 +1,83 @@
 #include "Quadros.h"
 
-#include <algorithm>
-#include <cmath>
-#include <vector>
+#include "Desenhos.h"
+#include "Estilo.h"
+
+using namespace desenhos;
+using namespace estilo;
+namespace gb = geometriaBraco;
 
 namespace {
 
-// Sizes the main window lays its pictures out for: 795 wide, an 82-pixel
-// title bar and a 115-pixel control bar split into the view-mode area, the
-// chord (or scale) area and the print-list area.
-constexpr int kLarguraJanela = 795;
-constexpr int kAlturaTitulo = 82;
-constexpr int kAlturaBarra = 115;
-constexpr int kLarguraOpcoes = 170;
-constexpr int kLarguraAcordes = 330;
-constexpr int kLarguraLista = kLarguraJanela - kLarguraOpcoes - kLarguraAcordes;
-
-const Cor kMadeiraEscura = corHex(0x24110a);
-const Cor kMadeira = corHex(0x5b2f18);
-const Cor kMadeiraClara = corHex(0x7a4424);
-const Cor kEscala = corHex(0x1c120c);  // the rosewood of the fretboard
-const Cor kDourado = corHex(0xe3b24c);
-const Cor kCreme = corHex(0xf4e8cc);
-const Cor kPrata = corHex(0xd2d5da);
-const Cor kVermelho = corHex(0xc8342c);
-const Cor kAzul = corHex(0x2f63b8);
-const Cor kPreto = corHex(0x000000);
-
-// Wood with a slow grain running along x; t from 0 (top) to 1 (bottom).
-Cor madeira(float x, float y, float t, Cor claro, Cor escuro) {
-    const float veio = 0.5f + 0.5f * std::sin(x * 0.043f + 2.6f * std::sin(y * 0.09f + x * 0.0035f));
-    const float fino = 0.5f + 0.5f * std::sin(x * 0.31f + y * 0.05f);
-    const Cor base = misturar(claro, escuro, t);
-    return misturar(base, escuro, 0.18f * veio + 0.05f * fino);
+void botoes(std::vector<Quadro>& q, const std::string& secao, const std::string& nome, int largura, int altura) {
+    q.push_back({secao, nome + "Solto", [=](const TextosImagens&) { return botao(largura, altura, false); }});
+    q.push_back({secao, nome + "Pressionado", [=](const TextosImagens&) { return botao(largura, altura, true); }});
 }
 
-void textoComSombra(Tela& tela, float cx, float y, const std::string& texto, float ponto, float larguraMaxima,
-                    Cor cor) {
-    tela.textoCentrado(cx + ponto * 0.45f, y + ponto * 0.45f, texto, ponto, larguraMaxima, kPreto, 0.55f);
-    tela.textoCentrado(cx, y, texto, ponto, larguraMaxima, cor);
+void botoesIcone(std::vector<Quadro>& q, const std::string& secao, const std::string& nome, Icone icone, int largura,
+                 int altura, bool sobreTitulo) {
+    const float y0 = kTopoBotoesIcone;
+    q.push_back({secao, nome + "Solto",
+                 [=](const TextosImagens&) { return botaoIcone(icone, largura, altura, false, y0, sobreTitulo); }});
+    q.push_back({secao, nome + "Pressionado",
+                 [=](const TextosImagens&) { return botaoIcone(icone, largura, altura, true, y0, sobreTitulo); }});
 }
 
-Tela entrada(const TextosImagens& t) {
-    const int lado = 250;
-    Tela tela(lado, lado);
-    tela.pintar([&](float x, float y) {
-        const float dx = (x - lado / 2.0f) / lado;
-        const float dy = (y - lado * 0.4f) / lado;
-        const float r = std::min(1.0f, std::sqrt(dx * dx + dy * dy) * 1.7f);
-        return madeira(x, y, r, kMadeiraClara, kMadeiraEscura);
-    });
-    // A piece of neck: fretboard, frets getting closer towards the body,
-    // six strings and a chord shape in dots.
-    const float topo = 140;
-    const float fundo = 200;
-    tela.retangulo(0, topo, lado, fundo, kEscala);
-    tela.retangulo(0, topo - 2, lado, topo, kDourado, 0.8f);
-    tela.retangulo(0, fundo, lado, fundo + 2, kDourado, 0.8f);
-    float x = 18;
-    float passo = 54;
-    std::vector<float> trastes;
-    while (x < lado) {
-        tela.retangulo(x - 1.5f, topo, x + 1.5f, fundo, kPrata, 0.9f);
-        trastes.push_back(x);
-        x += passo;
-        passo *= 0.89f;
-    }
-    for (int corda = 0; corda < 6; ++corda) {
-        const float y = topo + 6 + corda * 9.6f;
-        tela.linha(0, y, lado, y, 0.8f + 0.25f * corda, kPrata, 0.95f);
-    }
-    const struct {
-        int corda;
-        int casa;
-        bool tonica;
-    } kDedos[] = {{1, 3, true}, {2, 2, false}, {4, 1, false}};  // C major, root on the A string
-    for (const auto& d : kDedos) {
-        if (d.casa >= static_cast<int>(trastes.size())) continue;
-        const float cx = (trastes[d.casa - 1] + trastes[d.casa]) / 2;
-        const float cy = topo + 6 + (5 - d.corda) * 9.6f;
-        tela.disco(cx, cy, 5.2f, kPreto, 0.4f);
-        tela.disco(cx, cy, 4.6f, d.tonica ? kVermelho : kAzul);
-    }
-    textoComSombra(tela, lado / 2.0f, 48, t.nomeAplicacao, 4.6f, lado - 24, kDourado);
-    tela.textoCentrado(lado / 2.0f, 100, t.subtitulo, 1.4f, lado - 24, kCreme);
-    tela.textoCentrado(lado / 2.0f, 222, t.versao, 1.2f, lado - 24, kCreme, 0.85f);
-    tela.moldura(2, 2, lado - 2, lado - 2, 10, 2, kDourado, 0.9f);
-    return tela;
-}
-
-Tela barraSuperior(const TextosImagens& t) {
-    Tela tela(kLarguraJanela, kAlturaTitulo);
-    tela.pintar([&](float x, float y) { return madeira(x, y, y / kAlturaTitulo, kMadeiraClara, kMadeiraEscura); });
-    tela.retangulo(0, 0, kLarguraJanela, 1, kCreme, 0.25f);
-    tela.retangulo(0, kAlturaTitulo - 3, kLarguraJanela, kAlturaTitulo - 1, kDourado);
-    tela.retangulo(0, kAlturaTitulo - 1, kLarguraJanela, kAlturaTitulo, kPreto, 0.6f);
-    // Six strings fading out towards both ends, behind the name.
-    for (int corda = 0; corda < 6; ++corda) {
-        const float y = 12 + corda * 10.5f;
-        for (int trecho = 0; trecho < 40; ++trecho) {
-            const float x0 = 200 + trecho * 10.0f;
-            const float meio = std::abs(trecho - 19.5f) / 19.5f;
-            tela.linha(x0, y, x0 + 10, y, 0.7f + 0.2f * corda, kPrata, 0.22f * (1 - meio));
+std::vector<Quadro> montar() {
+    std::vector<Quadro> q = {
+        {"fmEntrada", "imgEntrada", entrada},
+        {"fmPrincipal", "imgBarraSuperior", barraSuperior},
+        {"fmPrincipal", "imgBarraInferior", barraInferior},
+        {"fmPrincipal", "imgBarraInferiorOpcoes",
+         [](const TextosImagens& t) { return areaBarra(0, kLarguraOpcoes, t.areaOpcoes); }},
+        {"fmPrincipal", "imgBarraInferiorAcordes",
+         [](const TextosImagens& t) { return areaBarra(kLarguraOpcoes, kLarguraAcordes, t.areaAcordes); }},
+        {"fmPrincipal", "imgBarraInferiorEscalas",
+         [](const TextosImagens& t) { return areaBarra(kLarguraOpcoes, kLarguraAcordes, t.areaEscalas); }},
+        {"fmPrincipal", "imgBarraInferiorListaImpressao",
+         [](const TextosImagens& t) {
+             return areaBarra(kLarguraOpcoes + kLarguraAcordes, kLarguraLista, t.areaListaImpressao);
+         }},
+        {"fmPrincipal", "imgLinkVantor", linkEndereco},
+    };
+    for (const auto& tabela : gb::kBracos) {
+        for (int orientacao = 0; orientacao < 4; ++orientacao) {
+            q.push_back({gb::kSecaoImagens, tabela.imagens[orientacao],
+                         [&tabela, orientacao](const TextosImagens&) { return braco(tabela, orientacao); }, 90});
         }
     }
-    textoComSombra(tela, kLarguraJanela / 2.0f, 13, t.nomeAplicacao, 4.2f, 360, kDourado);
-    tela.textoCentrado(kLarguraJanela / 2.0f, 56, t.subtitulo, 1.6f, 360, kCreme);
-    return tela;
-}
+    q.push_back({gb::kSecaoImagens, gb::kImagemBolinhaVermelha,
+                 [](const TextosImagens&) { return bolinha(CorBolinha::Vermelha); }, 95});
+    q.push_back({gb::kSecaoImagens, gb::kImagemBolinhaAzul,
+                 [](const TextosImagens&) { return bolinha(CorBolinha::Azul); }, 95});
+    q.push_back({gb::kSecaoImagens, gb::kImagemMascaraBolinha, [](const TextosImagens&) { return mascaraBolinha(); },
+                 95});
+    botoesIcone(q, "fmPrincipal", "imgBtnAnterior", Icone::Anterior, 34, 27, false);
+    botoesIcone(q, "fmPrincipal", "imgBtnProximo", Icone::Proximo, 34, 27, false);
 
-Tela linkEndereco(const TextosImagens& t) {
-    const int largura = 130;
-    const int altura = 16;
-    Tela tela(largura, altura);
-    tela.pintar([&](float x, float y) { return madeira(x + 665, y + 60, 0.75f + 0.25f * y / altura, kMadeiraClara,
-                                                       kMadeiraEscura); });
-    tela.textoCentrado(largura / 2.0f, 3, t.endereco, 1.0f, largura - 6, kDourado);
-    const float largTexto = std::min(Tela::larguraTexto(t.endereco, 1.0f), largura - 6.0f);
-    tela.linha(largura / 2.0f - largTexto / 2, 12.5f, largura / 2.0f + largTexto / 2, 12.5f, 1, kDourado, 0.6f);
-    return tela;
-}
+    // Shared by every window.
+    botoes(q, "geral", "imgBotao", 100, 27);
+    botoes(q, "geral", "imgBotaoPequeno", 76, 24);
+    botoes(q, "geral", "imgBotaoLargo", 140, 27);
+    botoesIcone(q, "geral", "imgBtnAjuda", Icone::Ajuda, kLadoBotaoIcone, kLadoBotaoIcone, true);
+    botoesIcone(q, "geral", "imgBtnMinimizar", Icone::Minimizar, kLadoBotaoIcone, kLadoBotaoIcone, true);
+    botoesIcone(q, "geral", "imgBtnFechar", Icone::Fechar, kLadoBotaoIcone, kLadoBotaoIcone, true);
 
-Cor fundoBarra(float x, float y) { return madeira(x, y, 0.35f + 0.65f * y / kAlturaBarra, kMadeira, kMadeiraEscura); }
-
-Tela barraInferior(const TextosImagens&) {
-    Tela tela(kLarguraJanela, kAlturaBarra);
-    tela.pintar(fundoBarra);
-    tela.retangulo(0, 0, kLarguraJanela, 2, kDourado);
-    tela.retangulo(0, 2, kLarguraJanela, 3, kPreto, 0.5f);
-    return tela;
-}
-
-// One area of the control bar: the bar's wood seen through a darker inset
-// panel with a gold edge and the area's name in its corner.
-Tela area(int deslocamento, int largura, const std::string& titulo) {
-    Tela tela(largura, kAlturaBarra);
-    tela.pintar([&](float x, float y) { return fundoBarra(x + deslocamento, y); });
-    tela.retangulo(0, 0, largura, 2, kDourado);
-    tela.retangulo(0, 2, largura, 3, kPreto, 0.5f);
-    tela.retanguloArredondado(6, 9, largura - 6, kAlturaBarra - 6, 8, kPreto, 0.28f);
-    tela.moldura(6, 9, largura - 6, kAlturaBarra - 6, 8, 1.2f, kDourado, 0.75f);
-    // Whole dots keep the small letters sharp; a second pass half a dot to
-    // the right makes them bold.
-    const float ponto = 1.0f;
-    const float largTitulo = Tela::larguraTexto(titulo, ponto) + 0.5f;
-    tela.retangulo(14, 5, 22 + largTitulo, 16, fundoBarra(18, 10), 1.0f);
-    tela.texto(18, 7, titulo, ponto, kDourado);
-    tela.texto(18.5f, 7, titulo, ponto, kDourado, 0.7f);
-    return tela;
+    q.push_back({"fmAviso", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(402, 268, t); }});
+    q.push_back({"fmImpressao", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(272, 256, t); }});
+    q.push_back({"fmVisualizarImpressao", "imgBarraSuperior",
+                 [](const TextosImagens&) { return barraVisualizacao(365, 40); }});
+    const char* const kVistas[4] = {"imgBracoFrente", "imgBracoFrenteI", "imgBracoNormal", "imgBracoNormalI"};
+    for (int orientacao = 0; orientacao < 4; ++orientacao) {
+        q.push_back({"fmConfiguracoes", kVistas[orientacao],
+                     [orientacao](const TextosImagens&) { return miniaturaBraco(orientacao); }});
+    }
+    return q;
 }
 
 }  // namespace
 
 const std::vector<Quadro>& quadrosDoPacote() {
-    static const std::vector<Quadro> quadros = {
-        {"fmEntrada", "imgEntrada", entrada},
-        {"fmPrincipal", "imgBarraSuperior", barraSuperior},
-        {"fmPrincipal", "imgBarraInferior", barraInferior},
-        {"fmPrincipal", "imgBarraInferiorOpcoes",
-         [](const TextosImagens& t) { return area(0, kLarguraOpcoes, t.areaOpcoes); }},
-        {"fmPrincipal", "imgBarraInferiorAcordes",
-         [](const TextosImagens& t) { return area(kLarguraOpcoes, kLarguraAcordes, t.areaAcordes); }},
-        {"fmPrincipal", "imgBarraInferiorEscalas",
-         [](const TextosImagens& t) { return area(kLarguraOpcoes, kLarguraAcordes, t.areaEscalas); }},
-        {"fmPrincipal", "imgBarraInferiorListaImpressao",
-         [](const TextosImagens& t) {
-             return area(kLarguraOpcoes + kLarguraAcordes, kLarguraLista, t.areaListaImpressao);
-         }},
-        {"fmPrincipal", "imgLinkVantor", linkEndereco},
-    };
+    static const std::vector<Quadro> quadros = montar();
     return quadros;
 }

@@ -23,6 +23,7 @@ struct Quadro {
     std::string secao;
     std::string chave;
     std::function<Tela(const TextosImagens&)> desenhar;
+    int qualidade = 92;  // JPEG quality
 };
 
 // Every picture the program looks up, in no particular order.

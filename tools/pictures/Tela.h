@@ -1,18 +1,27 @@
 #pragma once
-// A small RGB drawing surface for the pictures of the picture pack: fills,
-// gradients, lines and dot-font text, all smoothed by sampling each pixel
-// several times, and JPEG output.
+// An RGB picture being drawn: painted pixel by pixel, or through masks in a
+// colour or gradient, with soft shadows; written out as JPEG for the picture
+// pack and as PNG for a look at it.
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+class Mascara;
+
 struct Cor {
-    float r = 0, g = 0, b = 0;
+    float r = 0, g = 0, b = 0;  // 0..255
 };
 
 Cor misturar(const Cor& a, const Cor& b, float t);
 Cor corHex(unsigned rgb);
+Cor escurecer(const Cor& c, float fator);  // fator < 1 darker, > 1 lighter
+float brilho(const Cor& c);
+
+// A colour for each point of the picture.
+using Tinta = std::function<Cor(float x, float y)>;
+
+// A vertical gradient through the given stops (positions 0..1 from y0 to y1).
+Tinta degradeVertical(float y0, float y1, std::vector<std::pair<float, Cor>> paradas);
 
 class Tela {
 public:
@@ -20,36 +29,29 @@ public:
 
     int largura() const { return largura_; }
     int altura() const { return altura_; }
+    Cor em(int x, int y) const;
+    void definir(int x, int y, Cor cor);
 
-    // Paints every pixel with the colour the function gives for its centre.
-    void pintar(const std::function<Cor(float x, float y)>& cor);
-    // Blends a colour over the part of each pixel that a shape covers; the
-    // shape answers whether a point lies inside it.
-    void cobrir(int x0, int y0, int x1, int y1, const std::function<bool(float x, float y)>& dentro, Cor cor,
-                float opacidade = 1.0f);
-
-    void retangulo(float x0, float y0, float x1, float y1, Cor cor, float opacidade = 1.0f);
-    void retanguloArredondado(float x0, float y0, float x1, float y1, float raio, Cor cor, float opacidade = 1.0f);
-    // A frame of the given thickness inside the rectangle.
-    void moldura(float x0, float y0, float x1, float y1, float raio, float espessura, Cor cor,
-                 float opacidade = 1.0f);
-    void linha(float x0, float y0, float x1, float y1, float espessura, Cor cor, float opacidade = 1.0f);
-    void disco(float cx, float cy, float raio, Cor cor, float opacidade = 1.0f);
-
-    // Windows-1252 text in the dot font; one font dot is `ponto` pixels wide.
-    static float larguraTexto(std::string_view texto, float ponto);
-    void texto(float x, float y, std::string_view texto, float ponto, Cor cor, float opacidade = 1.0f);
-    // Centred on cx; the dot size shrinks so the text fits in larguraMaxima.
-    void textoCentrado(float cx, float y, std::string_view texto, float ponto, float larguraMaxima, Cor cor,
-                       float opacidade = 1.0f);
+    // Paints every pixel with the colour the tinta gives for its centre.
+    void pintar(const Tinta& tinta);
+    // Changes every pixel by the function of its place and colour.
+    void transformar(const std::function<Cor(float x, float y, Cor atual)>& f);
+    // Lays the tinta over the pixels as far as the mask covers them; the mask
+    // is moved by (dx, dy).
+    void compor(const Mascara& mascara, const Tinta& tinta, float opacidade = 1.0f, int dx = 0, int dy = 0);
+    void compor(const Mascara& mascara, Cor cor, float opacidade = 1.0f, int dx = 0, int dy = 0);
+    // A blurred, moved copy of the shape, in the colour: a drop shadow or a glow.
+    void sombra(const Mascara& forma, float desfoque, int dx, int dy, Cor cor, float opacidade);
+    void colar(const Tela& outra, int x, int y);
+    // The picture reduced to the given size, each pixel the mean of the area it covers.
+    Tela reduzida(int largura, int altura) const;
+    Tela recorte(int x, int y, int largura, int altura) const;
 
     std::string paraJpeg(int qualidade) const;
+    std::string paraPng() const;
 
 private:
-    float& canal(int x, int y, int c) { return rgb_[(static_cast<size_t>(y) * largura_ + x) * 3 + c]; }
-    void misturarPixel(int x, int y, Cor cor, float alfa);
-
     int largura_;
     int altura_;
-    std::vector<float> rgb_;  // 0..255 per channel
+    std::vector<Cor> pixels_;
 };

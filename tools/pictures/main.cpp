@@ -1,12 +1,15 @@
 // Builds a language for the program directory from its readable source:
 //
 //   brelvio_imagens <source.idm.txt> <language.idm> <pictures.dat>
+//   brelvio_imagens --preview <source.idm.txt> <folder> [part of a key]
 //
 // The source is UTF-8; a picture entry holds "@imagem" as its value. The tool
 // draws every picture of the pack, writes them back to back into the picture
 // pack, and writes the language file in Windows-1252 with CRLF line ends and
 // each picture entry holding "offset,length" into the pack. Comment lines
 // (";") and the section of words for the pictures stay out of the result.
+// The second form draws the pictures (those whose key holds the given part)
+// as PNG files into the folder instead, for looking at them.
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -145,7 +148,7 @@ void gerar(const std::string& fonte, const std::string& caminhoIdm, const std::s
             if (!feitos.insert(secao + "\n" + chave).second) {
                 throw Falha{onde + ": picture [" + secao + "] " + chave + " given twice"};
             }
-            const std::string jpeg = quadro->desenhar(textos).paraJpeg(90);
+            const std::string jpeg = quadro->desenhar(textos).paraJpeg(quadro->qualidade);
             saida = chave + "=" + std::to_string(pacote.size()) + "," + std::to_string(jpeg.size());
             pacote += jpeg;
         }
@@ -161,15 +164,31 @@ void gerar(const std::string& fonte, const std::string& caminhoIdm, const std::s
     gravar(caminhoIdm, idm);
 }
 
+void previa(const std::string& fonte, const std::string& pasta, const std::string& parte) {
+    const TextosImagens textos = textosDasImagens(lerTabela(lerLinhas(fonte)));
+    for (const auto& q : quadrosDoPacote()) {
+        if (q.chave.find(parte) == std::string::npos) continue;
+        gravar(pasta + "/" + q.secao + "-" + q.chave + ".png", q.desenhar(textos).paraPng());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <source.idm.txt> <language.idm> <pictures.dat>\n", argv[0]);
+    const bool comPrevia = argc >= 4 && std::string(argv[1]) == "--preview";
+    if (!(argc == 4 && !comPrevia) && !(comPrevia && argc <= 5)) {
+        std::fprintf(stderr,
+                     "usage: %s <source.idm.txt> <language.idm> <pictures.dat>\n"
+                     "       %s --preview <source.idm.txt> <folder> [part of a key]\n",
+                     argv[0], argv[0]);
         return 2;
     }
     try {
-        gerar(argv[1], argv[2], argv[3]);
+        if (comPrevia) {
+            previa(argv[2], argv[3], argc == 5 ? argv[4] : "");
+        } else {
+            gerar(argv[1], argv[2], argv[3]);
+        }
     } catch (const Falha& f) {
         std::fprintf(stderr, "%s: %s\n", argv[0], f.texto.c_str());
         return 1;
