@@ -14,8 +14,11 @@ namespace desenhos {
 namespace {
 
 // The tile shared by every button: dark edge, gradient face, a highlight
-// along the top when released, an inner shade when pressed.
-void tile(Tela& tela, float raio, bool pressionado, const Tinta& faceSolta, const Tinta& facePressionada) {
+// along the top when released, an inner shade when pressed. Caption buttons
+// also light an amber line along their foot while pressed, which tells a
+// button held down from one merely dark.
+void tile(Tela& tela, float raio, bool pressionado, const Tinta& faceSolta, const Tinta& facePressionada,
+          bool marcaPressionado) {
     const float w = static_cast<float>(tela.largura());
     const float h = static_cast<float>(tela.altura());
     Mascara borda(tela.largura(), tela.altura());
@@ -40,6 +43,7 @@ void tile(Tela& tela, float raio, bool pressionado, const Tinta& faceSolta, cons
         sombra.desfocar(4);
         sombra.recortar(face);
         tela.compor(sombra, kPreto, 0.75f);
+        if (!marcaPressionado) return;
         Mascara fundo(tela.largura(), tela.altura());
         fundo.retangulo(3, h - 2.2f, w - 3, h - 1.2f);
         tela.compor(fundo, kAmbar, 0.55f);
@@ -58,7 +62,8 @@ Tinta facePressionada(float h) {
 
 Tela botao(int largura, int altura, bool pressionado) {
     Tela tela(largura, altura, kPainel);
-    tile(tela, 5, pressionado, faceSolta(static_cast<float>(altura)), facePressionada(static_cast<float>(altura)));
+    tile(tela, 5, pressionado, faceSolta(static_cast<float>(altura)), facePressionada(static_cast<float>(altura)),
+         true);
     return tela;
 }
 
@@ -68,7 +73,8 @@ Tela botaoIcone(Icone icone, int largura, int altura, bool pressionado, float y0
     const float h = static_cast<float>(altura);
     const bool fechar = icone == Icone::Fechar;
     tile(tela, 6, pressionado, faceSolta(h),
-         fechar ? degradeVertical(1, h - 1, {{0, corHex(0xe0564b)}, {1, corHex(0xa92c24)}}) : facePressionada(h));
+         fechar ? degradeVertical(1, h - 1, {{0, corHex(0xe0564b)}, {1, corHex(0xa92c24)}}) : facePressionada(h),
+         false);
 
     const float d = pressionado ? 1.0f : 0.0f;
     const float cx = largura / 2.0f + d;
