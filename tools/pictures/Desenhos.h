@@ -15,8 +15,9 @@ Tela linkEndereco(const TextosImagens& t);
 Tela barraInferior(const TextosImagens& t);
 // One area of the control bar; x is where it starts on the bar.
 Tela areaBarra(int x, int largura, const std::string& titulo);
-// A borderless dialog: a title band on top of a dark body.
-Tela fundoDialogo(int largura, int altura, const TextosImagens& t);
+// A borderless dialog: a title band on top of a dark body. Without the
+// name, the band leaves room right of the emblem for the dialog's own title.
+Tela fundoDialogo(int largura, int altura, const TextosImagens& t, bool comNome);
 Tela barraVisualizacao(int largura, int altura);
 
 // Buttons. Every button is drawn released and pressed.

@@ -194,7 +194,7 @@ Tela areaBarra(int deslocamento, int largura, const std::string& titulo) {
     return tela;
 }
 
-Tela fundoDialogo(int largura, int altura, const TextosImagens& t) {
+Tela fundoDialogo(int largura, int altura, const TextosImagens& t, bool comNome) {
     Tela tela(largura, altura);
     const float faixa = 40;
     tela.pintar([=](float, float y) {
@@ -205,8 +205,10 @@ Tela fundoDialogo(int largura, int altura, const TextosImagens& t) {
     realce.retangulo(0, 0, static_cast<float>(largura), 1);
     tela.compor(realce, kBranco, 0.10f);
     emblema(tela, 10, 9, 22);
-    const Estilo e{14, Peso::Negrito, 0.3f};
-    escrever(tela, 40, 25, t.nomeAplicacao, e, tintaTitulo(25, 11), 0.5f);
+    if (comNome) {
+        const Estilo e{14, Peso::Negrito, 0.3f};
+        escrever(tela, 40, 25, t.nomeAplicacao, e, tintaTitulo(25, 11), 0.5f);
+    }
     filete(tela, 0, static_cast<float>(largura), faixa - 1, 1, 0.9f);
     Mascara borda(largura, altura);
     borda.retangulo(0, 0, static_cast<float>(largura), static_cast<float>(altura));
