@@ -34,6 +34,8 @@ void escreverAjuda(std::ostream& saida) {
              "                     it also chooses the chord notation\n"
              "  --data DIR         program directory holding the data files\n"
              "                     (default: the directory of this program)\n"
+             "  --midi-log         write every MIDI message sent on stderr: its time in\n"
+             "                     milliseconds and its bytes in hexadecimal\n"
              "  --help             this text\n\n"
              "Subcommands:\n";
     for (const auto& s : subcomandos()) {
@@ -145,6 +147,7 @@ int relatarErro(Contexto& ctx, const DException& erro) {
 
 int executar(const std::vector<std::string>& palavras, std::ostream& saida, std::ostream& erros) {
     bool json = false;
+    bool midiLog = false;
     std::string idioma = "English";
     std::string dados;
     size_t i = 0;
@@ -156,6 +159,8 @@ int executar(const std::vector<std::string>& palavras, std::ostream& saida, std:
                 return 0;
             } else if (p == "--json") {
                 json = true;
+            } else if (p == "--midi-log") {
+                midiLog = true;
             } else if (p == "--language" || p == "--data") {
                 if (i + 1 >= palavras.size()) throw ErroUso("option " + p + " needs a value");
                 (p == "--language" ? idioma : dados) = palavras[++i];
@@ -189,6 +194,7 @@ int executar(const std::vector<std::string>& palavras, std::ostream& saida, std:
             return 1;
         }
         Contexto ctx{json, plataforma, idiomas, saida, erros};
+        ctx.midiLog = midiLog;
         try {
             return escolhido->executar(ctx, std::vector<std::string>(palavras.begin() + i + 1, palavras.end()));
         } catch (const ErroUso& e) {
@@ -196,7 +202,7 @@ int executar(const std::vector<std::string>& palavras, std::ostream& saida, std:
             return 2;
         }
     } catch (const ErroUso& e) {
-        erros << "usage: brelvio-cli [--json] [--language NAME] [--data DIR] SUBCOMMAND ... (" << e.what() << ")\n";
+        erros << "usage: brelvio-cli [--json] [--language NAME] [--data DIR] [--midi-log] SUBCOMMAND ... (" << e.what() << ")\n";
         return 2;
     } catch (const DException& e) {
         erros << "error: " << utf8(e.toString()) << '\n';

@@ -29,6 +29,8 @@ struct Contexto {
     GerenciadorIdiomas& idiomas;
     std::ostream& saida;
     std::ostream& erros;
+    // --midi-log: every MIDI message sent is written to erros with its time.
+    bool midiLog = false;
 };
 
 // The arguments after the subcommand's name. Only words that begin with "--"

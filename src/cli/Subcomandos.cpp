@@ -15,6 +15,9 @@ int cmdChords(Contexto&, const std::vector<std::string>&);
 int cmdChord(Contexto&, const std::vector<std::string>&);
 int cmdRecognize(Contexto&, const std::vector<std::string>&);
 int cmdName(Contexto&, const std::vector<std::string>&);
+int cmdDevices(Contexto&, const std::vector<std::string>&);
+int cmdPlay(Contexto&, const std::vector<std::string>&);
+int cmdPlayScale(Contexto&, const std::vector<std::string>&);
 
 const std::vector<Subcomando>& subcomandos() {
     static const std::vector<Subcomando> lista = {
@@ -36,6 +39,13 @@ const std::vector<Subcomando>& subcomandos() {
         {"scales", "", "the scale names of the language's scale file, in file order", cmdScales},
         {"scale", "(--name NAME | --offsets \"0 2 4 ...\") --key KEY [--instrument INDEX | --tuning \"PITCHES\" [--frets N]]",
          "every position of a scale in a key (0-11 or a key name), easiest first", cmdScale},
+        {"devices", "", "the MIDI output devices in device order (0, also -1: the built-in synthesizer)", cmdDevices},
+        {"play", "SYMBOL [--instrument INDEX | --tuning \"PITCHES\" [--frets N] [--span N]] [--device N | --wav FILE]",
+         "strum the chord's first fingering, 160 ms per string, to a MIDI device or into a WAV file", cmdPlay},
+        {"play-scale",
+         "(--name NAME | --offsets \"0 2 4 ...\") --key KEY [--position I] [--tempo MS] [--instrument INDEX | "
+         "--tuning \"PITCHES\" [--frets N]] [--device N | --wav FILE]",
+         "play a scale position (I from 0, easiest first) note by note, 1000 ms or MS per note", cmdPlayScale},
     };
     return lista;
 }
