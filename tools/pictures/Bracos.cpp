@@ -220,12 +220,11 @@ void desenharBraco(Tela& tela, const Cena& c) {
         for (int x = 0; x < W; ++x) todo.definir(x, y, escala.em(x, y));
     tela.sombra(todo, 12, 0, 8, kPreto, 0.8f);
 
-    tela.compor(cabeca, [&](float x, float y) {
+    tela.compor(cabeca, [&](float, float y) {
         // Black lacquer with a soft reflection along its top.
         const float s = (y - (c.topo - 3)) / (c.base - c.topo + 6);
         Cor base = misturar(corHex(0x2b2622), corHex(0x0d0b0a), std::clamp(s * 1.2f, 0.0f, 1.0f));
         const float brilhoLaca = std::exp(-std::pow((s - 0.18f) / 0.08f, 2.0f));
-        (void)x;
         return misturar(base, corHex(0x6b625a), 0.35f * brilhoLaca);
     });
 

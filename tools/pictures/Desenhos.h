@@ -13,8 +13,8 @@ Tela entrada(const TextosImagens& t);
 Tela barraSuperior(const TextosImagens& t);
 Tela linkEndereco(const TextosImagens& t);
 Tela barraInferior(const TextosImagens& t);
-// One area of the control bar; x is where it starts on the bar.
-Tela areaBarra(int x, int largura, const std::string& titulo);
+// One area of the control bar: an inset panel with its name on the edge.
+Tela areaBarra(int largura, const std::string& titulo);
 // A borderless dialog: a title band on top of a dark body. Without the
 // name, the band leaves room right of the emblem for the dialog's own title.
 Tela fundoDialogo(int largura, int altura, const TextosImagens& t, bool comNome);

@@ -25,8 +25,7 @@ void filete(Tela& tela, float x0, float x1, float y, float espessura, float opac
     const float meio = (x0 + x1) / 2;
     const float metade = (x1 - x0) / 2;
     tela.compor(m,
-                [=](float x, float yy) {
-                    (void)yy;
+                [=](float x, float) {
                     const float t = 1.0f - std::abs(x - meio) / metade;
                     return misturar(fundoTitulo(y), kAmbar, std::clamp(t * 1.6f, 0.0f, 1.0f));
                 },
@@ -129,8 +128,8 @@ Tela linkEndereco(const TextosImagens& t) {
 
 namespace {
 
-void fundoDaBarra(Tela& tela, int deslocamento) {
-    (void)deslocamento;
+// The bar's gradient runs down only, so its areas continue it wherever they stand.
+void fundoDaBarra(Tela& tela) {
     tela.pintar([](float, float y) { return fundoBarra(y); });
     Mascara topo(tela.largura(), tela.altura());
     topo.retangulo(0, 0, static_cast<float>(tela.largura()), 1);
@@ -144,7 +143,7 @@ void fundoDaBarra(Tela& tela, int deslocamento) {
 
 Tela barraInferior(const TextosImagens& t) {
     Tela tela(kLarguraJanela, kAlturaBarra);
-    fundoDaBarra(tela, 0);
+    fundoDaBarra(tela);
     // Where the print list stands in chord mode, scale mode leaves the bar
     // bare: a quiet emblem and name fill it.
     const float x0 = kLarguraOpcoes + kLarguraAcordes;
@@ -161,9 +160,9 @@ Tela barraInferior(const TextosImagens& t) {
     return tela;
 }
 
-Tela areaBarra(int deslocamento, int largura, const std::string& titulo) {
+Tela areaBarra(int largura, const std::string& titulo) {
     Tela tela(largura, kAlturaBarra);
-    fundoDaBarra(tela, deslocamento);
+    fundoDaBarra(tela);
     // An inset panel with a legend on its upper edge.
     const float x0 = 6, y0 = 12, x1 = largura - 6.0f, y1 = kAlturaBarra - 6.0f;
     Mascara painel(largura, kAlturaBarra);
@@ -173,8 +172,6 @@ Tela areaBarra(int deslocamento, int largura, const std::string& titulo) {
     miolo.retangulo(x0 + 1, y0 + 1, x1 - 1, y1 - 1, 6);
     contorno.tirar(miolo);
     // Light catches the lower edge of the recess, shade falls inside its top.
-    Mascara borda = painel;
-    borda.desfocar(2);
     tela.compor(painel, degradeVertical(y0, y1, {{0, corHex(0x101215)}, {1, kPainel}}));
     Mascara sombraInterna(largura, kAlturaBarra);
     sombraInterna.retangulo(x0, y0 - 6, x1, y0 + 2, 4);

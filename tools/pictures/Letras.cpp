@@ -19,6 +19,8 @@
 namespace letras {
 namespace {
 
+#ifdef BRELVIO_FONTE_NORMAL
+
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 uint32_t unicode(uint8_t c) {
     static const uint16_t k80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -27,8 +29,6 @@ uint32_t unicode(uint8_t c) {
                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     return (c >= 0x80 && c < 0xA0) ? k80[c - 0x80] : c;
 }
-
-#ifdef BRELVIO_FONTE_NORMAL
 
 FT_Face face(Peso peso) {
     static FT_Library biblioteca = nullptr;
@@ -140,7 +140,6 @@ void escrever(Mascara& mascara, float x, float yBase, std::string_view texto, co
         }
         caneta += fonte::kAvanco * ponto + estilo.espacamento;
     }
-    (void)unicode;
 #endif
 }
 

@@ -29,14 +29,14 @@ std::vector<Quadro> montar() {
         {"fmPrincipal", "imgBarraSuperior", barraSuperior},
         {"fmPrincipal", "imgBarraInferior", barraInferior},
         {"fmPrincipal", "imgBarraInferiorOpcoes",
-         [](const TextosImagens& t) { return areaBarra(0, kLarguraOpcoes, t.areaOpcoes); }},
+         [](const TextosImagens& t) { return areaBarra(kLarguraOpcoes, t.areaOpcoes); }},
         {"fmPrincipal", "imgBarraInferiorAcordes",
-         [](const TextosImagens& t) { return areaBarra(kLarguraOpcoes, kLarguraAcordes, t.areaAcordes); }},
+         [](const TextosImagens& t) { return areaBarra(kLarguraAcordes, t.areaAcordes); }},
         {"fmPrincipal", "imgBarraInferiorEscalas",
-         [](const TextosImagens& t) { return areaBarra(kLarguraOpcoes, kLarguraAcordes, t.areaEscalas); }},
+         [](const TextosImagens& t) { return areaBarra(kLarguraAcordes, t.areaEscalas); }},
         {"fmPrincipal", "imgBarraInferiorListaImpressao",
          [](const TextosImagens& t) {
-             return areaBarra(kLarguraOpcoes + kLarguraAcordes, kLarguraLista, t.areaListaImpressao);
+             return areaBarra(kLarguraLista, t.areaListaImpressao);
          }},
         {"fmPrincipal", "imgLinkVantor", linkEndereco},
     };
