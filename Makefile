@@ -5,8 +5,12 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 SANITIZE_DIR := $(BUILD_DIR)/sanitize
+FUZZ_DIR := $(BUILD_DIR)/fuzz
+# Seconds per harness: `make fuzz` runs long, the test command briefly.
+FUZZ_SECONDS ?= 60
+FUZZ_SECONDS_TEST ?= 5
 
-.PHONY: all deps build run test test-main test-sanitize bench clean
+.PHONY: all deps build run test test-main test-sanitize test-fuzz fuzz fuzz-build bench clean
 
 all: build
 
@@ -23,7 +27,7 @@ run: build
 	@if [ -x $(BUILD_DIR)/app/brelvio ]; then $(BUILD_DIR)/app/brelvio; \
 	else $(BUILD_DIR)/app/brelvio-cli --help; fi
 
-test: test-main test-sanitize
+test: test-main test-sanitize test-fuzz
 
 test-main: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
@@ -37,6 +41,21 @@ test-sanitize: deps $(SANITIZE_DIR)/build.ninja
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# The libFuzzer harnesses of fuzz/, built with clang in their own tree.
+$(FUZZ_DIR)/build.ninja: | deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DBRELVIO_FUZZ=ON -DBRELVIO_TESTS=OFF -DBRELVIO_BENCH=OFF
+
+fuzz-build: deps $(FUZZ_DIR)/build.ninja
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+test-fuzz: fuzz-build
+	scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS_TEST)
+
+fuzz: fuzz-build
+	scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true

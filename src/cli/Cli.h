@@ -11,7 +11,8 @@
 
 #include <nlohmann/json.hpp>
 
-class DException;
+#include "core/base/Excecoes.h"
+
 class GerenciadorIdiomas;
 class Plataforma;
 

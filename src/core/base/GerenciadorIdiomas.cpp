@@ -60,8 +60,9 @@ GerenciadorIdiomas* GerenciadorIdiomas::getInstancia() {
     return unica.get();
 }
 
-void GerenciadorIdiomas::substituirInstancia(std::unique_ptr<GerenciadorIdiomas> novo) {
-    instancia() = std::move(novo);
+std::unique_ptr<GerenciadorIdiomas> GerenciadorIdiomas::substituirInstancia(std::unique_ptr<GerenciadorIdiomas> novo) {
+    std::swap(instancia(), novo);
+    return novo;
 }
 
 bool GerenciadorIdiomas::iniciar(const std::string& nomeConfigurado) {

@@ -20,7 +20,8 @@ public:
     // The single instance, created over the current platform on first use.
     static GerenciadorIdiomas* getInstancia();
     // Tests install a fresh manager of their own; nullptr drops it again.
-    static void substituirInstancia(std::unique_ptr<GerenciadorIdiomas> novo);
+    // The manager it replaces is handed back, so two can take turns.
+    static std::unique_ptr<GerenciadorIdiomas> substituirInstancia(std::unique_ptr<GerenciadorIdiomas> novo);
 
     // Loads the configured language, or lets the user choose one. False when no
     // language was loaded: the program must then end.
