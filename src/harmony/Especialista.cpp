@@ -298,9 +298,16 @@ std::string Especialista::getNomeAcorde(CodigoAcorde codigo) const {
         incluir("#5");
     }
     if (tem(kSexta)) incluir("6");
-    // With a seventh the ninth is listed even after "sus2" (Cmsus2/7(9)); after
-    // a fourth nothing has named it yet.
-    if (tem(kNona) && (brasileira || tem(kSetimaMenor) || !nonaNomeada)) incluir("9");
+    // With a seventh the ninth is listed even after "sus2" (Cmsus2/7(9)). After
+    // a fourth nothing has named it yet; without the seventh the international
+    // "9" would add one, so there it is listed as "add9" (Csus4(add9)).
+    if (tem(kNona)) {
+        if (brasileira || tem(kSetimaMenor)) {
+            incluir("9");
+        } else if (!nonaNomeada) {
+            incluir("add9");
+        }
+    }
     if (tem(kNonaAumentada)) incluir("#9");
     if (tem(kNonaMenor)) incluir("b9");
     if (tem(kDecimaPrimeira)) incluir("11");
@@ -330,10 +337,17 @@ std::string Especialista::transporCifra(const std::string& cifra, int semitons, 
     }
 
     const size_t fimRaiz = tamanhoRaiz(cifra);
-    if (baixo == kSemNota) return getNomeNota(raiz) + cifra.substr(fimRaiz);
+    std::string novaRaiz = getNomeNota(raiz);
+    // A natural root directly before a wording that starts with "b" or "#"
+    // would take it as its accidental (Bbb9 up one is not Bb9): a "." keeps
+    // them apart without changing what the symbol means.
+    if (novaRaiz.size() == 1 && fimRaiz < cifra.size() && (cifra[fimRaiz] == 'b' || cifra[fimRaiz] == '#')) {
+        novaRaiz += '.';
+    }
+    if (baixo == kSemNota) return novaRaiz + cifra.substr(fimRaiz);
     // Only the bass text itself is replaced: cutting at the first "/" would drop
     // whatever a "/" inside the extensions is followed by (C7(9/11)/E).
-    return getNomeNota(raiz) + cifra.substr(fimRaiz, inicioBaixo - fimRaiz) + getNomeNota(baixo);
+    return novaRaiz + cifra.substr(fimRaiz, inicioBaixo - fimRaiz) + getNomeNota(baixo);
 }
 
 bool Especialista::usaBemol(const std::string& nome) const { return nome.size() >= 2 && nome[1] == 'b'; }

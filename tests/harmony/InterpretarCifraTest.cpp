@@ -205,8 +205,8 @@ TEST(NomeAcorde, DiretamenteDoCodigo) {
     EXPECT_EQ(esp().getNomeAcorde(codigoDe(0, {3, 18})), "C(b13)");
     // A fourth takes the place where "add9"/"sus2" would name the ninth, so the
     // ninth must then still be listed, or the name would lose it.
-    EXPECT_EQ(esp().getNomeAcorde(codigoDe(0, {3, 4, 6, 12})), "Cadd4(9)");
-    EXPECT_EQ(esp().getNomeAcorde(codigoDe(0, {4, 6, 12})), "Csus4(9)");
+    EXPECT_EQ(esp().getNomeAcorde(codigoDe(0, {3, 4, 6, 12})), "Cadd4(add9)");
+    EXPECT_EQ(esp().getNomeAcorde(codigoDe(0, {4, 6, 12})), "Csus4(add9)");
     // A code whose root or bass bits name no note is refused, not read past the table.
     EXPECT_THROW(esp().getNomeAcorde(0xFFFFFFFFu), OutOfBoundsException);
     EXPECT_THROW(esp().getNomeAcorde(0x0000001Fu), OutOfBoundsException);

@@ -56,6 +56,12 @@ TEST_F(TransporCifra, Exemplos) {
         {"C7(E", 1, 0, "C#7(F"},
         {"C7\\E", 1, 0, "C#7\\F"},
         {"C7(9)\\E", 1, 0, "C#7(9)\\F"},
+        // A natural root must not swallow a wording that starts with an accidental.
+        {"Bbb9", 1, 0, "B.b9"},
+        {"C#b5", 1, 1, "C.b5"},
+        {"Db#5", 1, 1, "C.#5"},
+        {"Dbb5", 1, 0, "D.b5"},
+        {"Bbb9", 3, 0, "C#b9"},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(esp().transporCifra(c.cifra, c.semitons, c.direcao), c.resultado)
