@@ -17,8 +17,10 @@ constexpr int kControleBanco = 0;
 constexpr int kControleVolume = 7;
 constexpr int kMaiorDado = 127;
 
-std::unique_ptr<SaidaMIDI>& instancia() {
-    static std::unique_ptr<SaidaMIDI> unica;
+// Never destroyed: at exit the port is left to the operating system rather
+// than stopping an audio thread while the program's statics go away.
+SaidaMIDI*& instancia() {
+    static SaidaMIDI* unica = nullptr;
     return unica;
 }
 
@@ -68,11 +70,14 @@ SaidaMIDI::~SaidaMIDI() {
 
 SaidaMIDI* SaidaMIDI::getInstancia() {
     auto& unica = instancia();
-    if (!unica) unica = std::make_unique<SaidaMIDI>();
-    return unica.get();
+    if (unica == nullptr) unica = new SaidaMIDI();
+    return unica;
 }
 
-void SaidaMIDI::substituirInstancia(std::unique_ptr<SaidaMIDI> nova) { instancia() = std::move(nova); }
+void SaidaMIDI::substituirInstancia(std::unique_ptr<SaidaMIDI> nova) {
+    delete instancia();
+    instancia() = nova.release();
+}
 
 void SaidaMIDI::abrir(int indice) { aberta = porta->abrir(indice); }
 
@@ -134,7 +139,11 @@ std::vector<std::string> nomesDispositivos(DispositivoMIDI& dispositivos) {
     std::vector<std::string> nomes;
     const int numero = dispositivos.numeroDispositivos();
     for (int id = 0; id < numero; ++id) {
-        if (auto nome = dispositivos.nomeDispositivo(id)) nomes.push_back(std::move(*nome));
+        // A device whose name cannot be read keeps its line: the settings
+        // take a line of this list as the device index, so leaving one out
+        // would open the device after the one chosen.
+        auto nome = dispositivos.nomeDispositivo(id);
+        nomes.push_back(nome ? std::move(*nome) : "MIDI " + std::to_string(id));
     }
     return nomes;
 }

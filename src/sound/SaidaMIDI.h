@@ -40,7 +40,8 @@ public:
     // Stores the index, closes the open device and opens this one.
     void setDispositivo(int indice);
     int getDispositivo() const { return dispositivo; }
-    // Display names in device order; devices whose name cannot be read are left out.
+    // Display names in device order, so a line of the list is a device index;
+    // a device whose name cannot be read is listed as "MIDI <index>".
     std::vector<std::string> getDispositivos();
 
     // Bank select 0, then the program change. kSemMudanca does nothing; a
@@ -77,5 +78,5 @@ private:
 // default audio output, then the system's MIDI output ports.
 std::unique_ptr<DispositivoMIDI> criarDispositivosSistema();
 
-// Display names of a facility's devices in device order, skipping unreadable ones.
+// Display names of a facility's devices in device order, as getDispositivos gives them.
 std::vector<std::string> nomesDispositivos(DispositivoMIDI& dispositivos);

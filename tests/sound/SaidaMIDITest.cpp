@@ -3,6 +3,7 @@
 // port does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -246,11 +247,27 @@ TEST_F(SaidaMIDITest, SilenciarSoReiniciaPortaAberta) {
     EXPECT_TRUE(s.gravador->estaAberto());
 }
 
-TEST_F(SaidaMIDITest, NomesNaOrdemDosDispositivosSemOsIlegiveis) {
+TEST_F(SaidaMIDITest, NomesNaOrdemDosDispositivosLinhaEIndice) {
     auto g = std::make_unique<GravadorMIDI>(4);
     g->ocultarNome(1);
+    GravadorMIDI* gravador = g.get();
     SaidaMIDI saida(std::move(g));
-    EXPECT_EQ(saida.getDispositivos(), (std::vector<std::string>{"Recorder 0", "Recorder 2", "Recorder 3"}));
+    const std::vector<std::string> nomes = saida.getDispositivos();
+    EXPECT_EQ(nomes, (std::vector<std::string>{"Recorder 0", "MIDI 1", "Recorder 2", "Recorder 3"}));
+    // The line chosen in a list of these names is the device that opens.
+    const auto linha = std::find(nomes.begin(), nomes.end(), "Recorder 2") - nomes.begin();
+    saida.setDispositivo(static_cast<int>(linha));
+    EXPECT_EQ(gravador->dispositivoAberto(), 2);
+}
+
+TEST_F(SaidaMIDITest, InstanciaUnicaSubstituivel) {
+    auto g = std::make_unique<GravadorMIDI>(1);
+    GravadorMIDI* gravador = g.get();
+    SaidaMIDI::substituirInstancia(std::make_unique<SaidaMIDI>(std::move(g)));
+    gravador->limpar();
+    SaidaMIDI::getInstancia()->tocarNota(1, 127, 64);
+    EXPECT_EQ(hex(gravador->mensagens()), "91 40 7F;");
+    SaidaMIDI::substituirInstancia(nullptr);
 }
 
 // A facility whose library is broken: every question fails.
