@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/GerenciadorAcordesCli.h"
 #include "cli/Diagrama.h"
 #include "cli/OpcoesInstrumento.h"
 #include "core/base/Excecoes.h"
@@ -17,19 +18,6 @@
 namespace cli {
 
 namespace {
-
-// The chord manager over the language's database. A missing database is
-// reported to the user by the manager itself (and ends the program); here it
-// becomes an error of this run.
-std::unique_ptr<GerenciadorAcordes> abrirGerenciador(Contexto& ctx) {
-    const std::string caminho = GerenciadorAcordes::caminhoDaBase();
-    auto gerenciador = std::make_unique<GerenciadorAcordes>(caminho);
-    if (ctx.plataforma.encerramentoPedido()) {
-        throw FileNotFoundException(ctx.idiomas.getTexto("exception", "baseAcordesNaoEncontrada") + " '" + caminho + "'",
-                                    caminho, "GerenciadorAcordes", "GerenciadorAcordes(string)");
-    }
-    return gerenciador;
-}
 
 std::vector<int> lerNotas(const Argumentos& args) {
     const auto texto = args.opcao("pitches");
@@ -50,7 +38,7 @@ int cmdChords(Contexto& ctx, const std::vector<std::string>& palavras) {
     const Argumentos args(palavras, {});
     args.exigir(0);
     return comErrosRelatados(ctx, [&] {
-        const auto gerenciador = abrirGerenciador(ctx);
+        const auto gerenciador = abrirGerenciadorAcordes(ctx);
         const ListaNomes& nomes = gerenciador->getNomesAcordes();
         if (ctx.json) {
             nlohmann::ordered_json lista = nlohmann::ordered_json::array();
@@ -69,7 +57,7 @@ int cmdChord(Contexto& ctx, const std::vector<std::string>& palavras) {
     const std::string cifra = args.texto(0, "SYMBOL");
     return comErrosRelatados(ctx, [&] {
         const InstrumentoEscolhido escolhido = escolherInstrumento(ctx, args);
-        const auto gerenciador = abrirGerenciador(ctx);
+        const auto gerenciador = abrirGerenciadorAcordes(ctx);
         gerenciador->usarInstrumento(*escolhido.instrumento);
         if (!gerenciador->setAcorde(cifra.c_str())) {
             if (ctx.json) {
@@ -144,7 +132,7 @@ int cmdName(Contexto& ctx, const std::vector<std::string>& palavras) {
     const std::vector<int> notas = lerNotas(args);
     const int raiz = raizDada(args);
     return comErrosRelatados(ctx, [&] {
-        const auto gerenciador = abrirGerenciador(ctx);
+        const auto gerenciador = abrirGerenciadorAcordes(ctx);
         const std::string nome = gerenciador->nomearAcorde(notas, raiz);
         if (ctx.json) {
             escreverJson(ctx, {{"name", utf8(nome)}});

@@ -1,13 +1,13 @@
 // Subcommands over the scales: scales (the names of the language's scale
 // file) and scale (every position of a scale in a key on an instrument).
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/OpcoesEscala.h"
 #include "cli/OpcoesInstrumento.h"
 #include "core/base/Excecoes.h"
 #include "harmony/Rotulos.h"
@@ -17,28 +17,6 @@
 namespace cli {
 
 namespace {
-
-// Enough for any real scale (three chromatic octaves are 37 degrees); the
-// bound keeps a pasted wall of numbers from asking for gigabytes of positions.
-constexpr size_t kMaximoOffsets = 128;
-
-// The key as its index 0..11 or as one of the language's twelve key names.
-int32_t lerTom(const std::string& texto) {
-    int valor = 0;
-    const char* fim = texto.data() + texto.size();
-    const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor);
-    if (!texto.empty() && erro == std::errc() && ptr == fim) {
-        if (valor < 0 || valor >= numeroTonalidades()) throw ErroUso("--key must be 0 to 11 or a key name");
-        return valor;
-    }
-    const int indice = indiceTonalidade(cp1252(texto, "--key"));
-    if (indice < 0) {
-        std::string nomes;
-        for (int i = 0; i < numeroTonalidades(); ++i) nomes += (i ? ", \"" : "\"") + utf8(nomeTonalidade(i)) + "\"";
-        throw ErroUso("--key must be 0 to 11 or one of " + nomes);
-    }
-    return indice;
-}
 
 const char* letraMaoDireita(int32_t dedo) {
     static const char* const kLetras[] = {"p", "i", "m", "a"};
@@ -120,22 +98,7 @@ int cmdScale(Contexto& ctx, const std::vector<std::string>& palavras) {
     if (!args.tem("key")) throw ErroUso("missing --key");
     const int32_t tom = lerTom(*args.opcao("key"));
     return comErrosRelatados(ctx, [&] {
-        Escala escala;
-        if (args.tem("offsets")) {
-            const std::vector<int> offsets = lerListaInteiros(*args.opcao("offsets"), "--offsets");
-            if (offsets.empty()) throw ErroUso("--offsets needs at least one number");
-            if (offsets.size() > kMaximoOffsets) {
-                throw ErroUso("--offsets takes at most " + std::to_string(kMaximoOffsets) + " numbers");
-            }
-            escala = Escala("", std::vector<int32_t>(offsets.begin(), offsets.end()));
-        } else {
-            const std::string nome = cp1252(*args.opcao("name"), "--name");
-            auto base = BaseEscalas::doIdiomaAtual(ctx.plataforma);
-            const int indice = base->getIndiceEscala(nome);
-            auto lida = indice < base->getNumeroEscalas() ? base->getEscala(indice) : nullptr;
-            if (!lida) throw ErroUso("no scale is named \"" + utf8(nome) + "\" (see the scales subcommand)");
-            escala = *lida;
-        }
+        const Escala escala = escalaPedida(ctx, args);
         const InstrumentoEscolhido escolhido = escolherInstrumento(ctx, args);
         const InstrumentoCordas& instrumento = *escolhido.instrumento;
         const ColecaoPtr<EscalaExibicao> posicoes =

@@ -2,7 +2,6 @@
 // strummed as the fretboard view strums it) and play-scale (a scale position
 // note by note). With --wav the built-in synthesizer renders into a file
 // instead of playing, at once: the run's clock only counts the waits.
-#include <charconv>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -11,6 +10,8 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/GerenciadorAcordesCli.h"
+#include "cli/OpcoesEscala.h"
 #include "cli/OpcoesInstrumento.h"
 #include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
@@ -28,10 +29,6 @@
 namespace cli {
 
 namespace {
-
-// As in the scale subcommand: a pasted wall of numbers must not ask for
-// gigabytes of positions.
-constexpr size_t kMaximoOffsets = 128;
 
 std::set<std::string> opcoesSaida(std::set<std::string> proprias) {
     proprias.insert({"device", "wav"});
@@ -94,46 +91,6 @@ void escreverResultado(Contexto& ctx, nlohmann::ordered_json resultado, const st
     ctx.saida << (aberta ? "" : " (not heard)") << '\n';
 }
 
-std::unique_ptr<GerenciadorAcordes> abrirGerenciador(Contexto& ctx) {
-    const std::string caminho = GerenciadorAcordes::caminhoDaBase();
-    auto gerenciador = std::make_unique<GerenciadorAcordes>(caminho);
-    if (ctx.plataforma.encerramentoPedido()) {
-        throw FileNotFoundException(ctx.idiomas.getTexto("exception", "baseAcordesNaoEncontrada") + " '" + caminho + "'",
-                                    caminho, "GerenciadorAcordes", "GerenciadorAcordes(string)");
-    }
-    return gerenciador;
-}
-
-// The key as its index 0..11 or as one of the language's twelve key names.
-int32_t lerTom(const std::string& texto) {
-    int valor = 0;
-    const char* fim = texto.data() + texto.size();
-    const auto [ptr, erro] = std::from_chars(texto.data(), fim, valor);
-    if (!texto.empty() && erro == std::errc() && ptr == fim) {
-        if (valor < 0 || valor >= numeroTonalidades()) throw ErroUso("--key must be 0 to 11 or a key name");
-        return valor;
-    }
-    const int indice = indiceTonalidade(cp1252(texto, "--key"));
-    if (indice < 0) throw ErroUso("--key must be 0 to 11 or a key name (see the scale subcommand)");
-    return indice;
-}
-
-Escala escalaPedida(Contexto& ctx, const Argumentos& args) {
-    if (args.tem("offsets")) {
-        const std::vector<int> offsets = lerListaInteiros(*args.opcao("offsets"), "--offsets");
-        if (offsets.empty()) throw ErroUso("--offsets needs at least one number");
-        if (offsets.size() > kMaximoOffsets) {
-            throw ErroUso("--offsets takes at most " + std::to_string(kMaximoOffsets) + " numbers");
-        }
-        return Escala("", std::vector<int32_t>(offsets.begin(), offsets.end()));
-    }
-    const std::string nome = cp1252(*args.opcao("name"), "--name");
-    auto base = BaseEscalas::doIdiomaAtual(ctx.plataforma);
-    const int indice = base->getIndiceEscala(nome);
-    auto lida = indice < base->getNumeroEscalas() ? base->getEscala(indice) : nullptr;
-    if (!lida) throw ErroUso("no scale is named \"" + utf8(nome) + "\" (see the scales subcommand)");
-    return *lida;
-}
 
 }  // namespace
 
@@ -162,7 +119,7 @@ int cmdPlay(Contexto& ctx, const std::vector<std::string>& palavras) {
     return comErrosRelatados(ctx, [&] {
         const InstrumentoEscolhido escolhido = escolherInstrumento(ctx, args);
         const InstrumentoCordas& instrumento = *escolhido.instrumento;
-        const auto gerenciador = abrirGerenciador(ctx);
+        const auto gerenciador = abrirGerenciadorAcordes(ctx);
         gerenciador->usarInstrumento(instrumento);
         const auto* posicao = gerenciador->setAcorde(cifra.c_str())
                                   ? dynamic_cast<const PosicaoHarmonicaInstrumentoCordas*>(
