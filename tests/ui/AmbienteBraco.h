@@ -1,7 +1,7 @@
 #pragma once
 // Everything the fretboard model reaches through the facade, fresh and
 // headless: a language, the instrument list of the program directory, the
-// real chord database, a two-scale file, a recording MIDI output and a main
+// real chord database, a three-scale file (one that cannot be laid out), a recording MIDI output and a main
 // window that answers the selected key.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -42,6 +42,8 @@ public:
                                          "<frequencia>2</frequencia><frequencia>4</frequencia><frequencia>5</frequencia>"
                                          "<frequencia>7</frequencia><frequencia>9</frequencia>"
                                          "<frequencia>11</frequencia></escala>"
+                                         "<escala><nome>Too wide</nome><frequencia>0</frequencia>"
+                                         "<frequencia>40</frequencia></escala>"
                                          "</colecaoEscala>";
         BaseEscalas::substituirInstancia(std::make_unique<BaseEscalas>(caminhoEscalas, plataforma));
         GerenciadorEscalas::substituirInstancia(std::make_unique<GerenciadorEscalas>());

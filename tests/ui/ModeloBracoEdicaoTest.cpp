@@ -175,4 +175,25 @@ TEST_F(ModeloBracoEdicaoTest, UmaOrientacaoNovaBuscaOAcordeNoGerenciador) {
     }
 }
 
+// A four-string neck in orientation 1: string 0 at the bottom (y 198), frets
+// of the four-string table; the empty neck's extra strings never show.
+TEST(ModeloBracoQuatroCordas, CliquesNoCavaquinho) {
+    AmbienteBraco ambiente;
+    ambiente.fachada.setInstrumento(ambiente.instrumentoComCordas(4));
+    ModeloBraco braco(nullptr, false, 1);
+    EXPECT_EQ(braco.cordaEm(221), -1);  // the sixth string of the guitar is not there
+    EXPECT_TRUE(braco.clicar(688, 198));  // string 0, fret 2
+    EXPECT_TRUE(braco.clicar(634, 126));  // string 3, fret 3
+    EXPECT_FALSE(braco.clicar(180, 126));  // beyond fret 12
+    const auto casas = braco.getPosicao()->getCasas();
+    EXPECT_EQ(casas[0], 2);
+    EXPECT_EQ(casas[3], 3);
+    EXPECT_EQ(braco.item(TipoItemBraco::Bolinha, 0).retangulo, (Retangulo{676, 187, 24, 23}));
+    EXPECT_EQ(braco.item(TipoItemBraco::Bolinha, 3).retangulo, (Retangulo{622, 115, 24, 23}));
+    EXPECT_EQ(braco.item(TipoItemBraco::Bolinha, 0).imagem, "imgBolinhaVermelha");
+    const auto afinacao = ambiente.fachada.getInstrumentoAtual()->getAfinacao();
+    EXPECT_EQ(braco.getPosicao()->getNome(),
+              ambiente.fachada.nomearAcorde({afinacao[0] + 2, -1, -1, afinacao[3] + 3, -1, -1}, afinacao[0] + 2));
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AmbienteBraco.h"
+#include "core/base/Excecoes.h"
 #include "harmony/Rotulos.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
 
@@ -81,6 +82,17 @@ TEST_F(ModeloBracoEscalaTest, BolinhasNasCasasDaPosicao) {
         EXPECT_EQ(visiveis(TipoItemBraco::RotuloNotaEscala), 0);
         EXPECT_EQ(visiveis(TipoItemBraco::Bolinha), 0);
     }
+}
+
+// The main window answers this with its own message; the neck keeps what it showed.
+TEST_F(ModeloBracoEscalaTest, EscalaImpossivelDeixaOBracoComoEstava) {
+    escolher("Major", "C");
+    braco.mostrarEscala();
+    const EscalaExibicao antes = *braco.getEscalaExibida();
+    escolher("Too wide", "C");
+    EXPECT_THROW(braco.mostrarEscala(), NotFoundException);
+    EXPECT_EQ(*braco.getEscalaExibida(), antes);
+    EXPECT_EQ(visiveis(TipoItemBraco::BolinhaEscala), antes.numeroNotas());
 }
 
 TEST_F(ModeloBracoEscalaTest, NovaOrientacaoMoveAsBolinhasDaEscala) {
