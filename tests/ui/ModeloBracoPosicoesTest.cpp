@@ -79,7 +79,13 @@ TEST_P(ModeloBracoPosicoesTest, BolinhaERotulosNoCentroDaCasa) {
               (Retangulo{xMao - 12, c.y - 11, 24, 23}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Bracos, ModeloBracoPosicoesTest, ::testing::ValuesIn(kPosicoes));
+INSTANTIATE_TEST_SUITE_P(Bracos, ModeloBracoPosicoesTest, ::testing::ValuesIn(kPosicoes),
+                         [](const ::testing::TestParamInfo<CasoPosicao>& info) {
+                             const CasoPosicao& c = info.param;
+                             return std::to_string(c.cordas) + (c.brasil ? "CordasBrasil" : "Cordas") + "_Orientacao" +
+                                    std::to_string(c.orientacao) + "_Corda" + std::to_string(c.corda) + "_Casa" +
+                                    std::to_string(c.casa);
+                         });
 
 struct CasoImagem {
     int cordas;

@@ -115,6 +115,14 @@ TEST_F(ModeloBracoRotulosTest, DedosQueFaltamSaoAtribuidos) {
     EXPECT_TRUE(braco.temNotaSoando());
 }
 
+TEST_F(ModeloBracoRotulosTest, SemRaizNenhumaCordaViraTonica) {
+    // B on string 1 would be the root if -1 were taken as a pitch class.
+    const Posicao p({X, 2, 4, 4, 4, 2}, {6, 1, 2, 3, 4, 1});
+    braco.mostrarPosicao(&p, -1, false);
+    EXPECT_EQ(braco.getPosicao()->getCordaMarcada(), -1);
+    for (int s = 1; s < 6; ++s) EXPECT_EQ(braco.item(TipoItemBraco::Bolinha, s).imagem, "imgBolinhaAzul");
+}
+
 TEST_F(ModeloBracoRotulosTest, SemPosicaoAvisaEDeixaOBraco) {
     const Posicao c({X, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
     braco.mostrarPosicao(&c, 0, false);

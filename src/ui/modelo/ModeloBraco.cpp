@@ -216,8 +216,9 @@ void ModeloBraco::mostrarPosicao(const PosicaoHarmonica* dada, int raiz, bool be
         posicao = std::make_unique<Posicao>(*p);
         const auto casas = posicao->getCasas();
         const auto dedos = posicao->getDedos();
-        const int classe = ((raiz % 12) + 12) % 12;
-        for (size_t s = 0; s < casas.size() && s < dedos.size() && s < tom.size(); ++s) {
+        // A negative root is no root at all (not the class of B).
+        const int classe = raiz < 0 ? -1 : raiz % 12;
+        for (size_t s = 0; classe >= 0 && s < casas.size() && s < dedos.size() && s < tom.size(); ++s) {
             if (dedos[s] < 0 || dedos[s] > 4 || casas[s] < 0 || casas[s] > casasInstrumento) continue;
             if ((tom[s] + casas[s]) % 12 == classe) {
                 posicao->setNotaMarcada(static_cast<int32_t>(s), casas[s]);
