@@ -153,8 +153,13 @@ TEST_F(ModeloBracoEdicaoTest, DeletarAUltimaNotaDeixaOBracoSemTonica) {
     EXPECT_FALSE(braco.temNotaSoando());
     EXPECT_EQ(marcada(), (std::pair{-1, -1}));
     for (int s = 0; s < 6; ++s) EXPECT_FALSE(braco.item(TipoItemBraco::Bolinha, s).visivel);
-    // No sounding string: the root watch ends with the notice.
-    EXPECT_TRUE(braco.avisoVisivel());
+    // No root is left, so there is no new root to announce.
+    EXPECT_FALSE(braco.avisoVisivel());
+    EXPECT_TRUE(observador.temporizadores.empty());
+    // The next dot is the root again, still without a notice.
+    clicar(4, 1);
+    EXPECT_EQ(marcada(), (std::pair{4, 1}));
+    EXPECT_FALSE(braco.avisoVisivel());
 }
 
 TEST_F(ModeloBracoEdicaoTest, UmaOrientacaoNovaBuscaOAcordeNoGerenciador) {

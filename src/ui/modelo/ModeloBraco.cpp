@@ -353,7 +353,9 @@ void ModeloBraco::verificarVigia() {
     for (int s = 0; s < posicao->getNumeroCordas(); ++s) soando += soa(*posicao, s) ? 1 : 0;
     if (soando == 1) return;
     vigiando = false;
-    if (posicao->getCordaMarcada() != cordaVigiada || posicao->getCasaMarcada() != casaVigiada) {
+    // Deleting the last dot leaves no root at all: nothing new to announce.
+    const bool haTonica = posicao->getCordaMarcada() >= 0;
+    if (haTonica && (posicao->getCordaMarcada() != cordaVigiada || posicao->getCasaMarcada() != casaVigiada)) {
         ItemBraco& aviso = it(TipoItemBraco::AvisoTonica);
         aviso.texto = Fachada::getInstancia()->getTexto("fmPrincipal", "lblNewTonicNotification");
         aviso.visivel = true;
