@@ -10,6 +10,7 @@
 
 #include "harmony/BaseAcordesViolao.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
+#include "support/Arquivos.h"
 #include "support/IdiomaDeTeste.h"
 
 namespace {
@@ -17,11 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kCompilador = std::string(BRELVIO_APP_DIR) + "/../tools/chorddb/brelvio-chorddb";
-
-std::string ler(const fs::path& caminho) {
-    std::ifstream in(caminho, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class CompiladorAcordes : public ::testing::Test {
 protected:
@@ -41,7 +37,7 @@ protected:
                                     "' '" + saida().string() + "' >/dev/null 2>'" + (pasta / "erro.txt").string() +
                                     "'";
         const int estado = std::system(comando.c_str());
-        erro = ler(pasta / "erro.txt");
+        erro = lerArquivo(pasta / "erro.txt");
         return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
     }
     fs::path saida() const { return pasta / "base.dat"; }
@@ -80,10 +76,10 @@ TEST_F(CompiladorAcordes, EscreveOsRegistrosByteAByte) {
         bytes({2, 0, 1, 'F', 0x3F, 0x31, 0x23, 0x11, 0x19, 0x14, 0x09}) +
         bytes({3, 0, 2, 'C', '4', 0x3E, 0x30, 0x03, 0x11, 0x1E, 0x04, 0x09}) +
         bytes({4, 0, 4, 'E', 'm', '/', 'G', 0x3C, 0x00, 0x45, 0x35, 0x36, 0x13, 0x0C});
-    EXPECT_EQ(ler(saida()), esperado);
+    EXPECT_EQ(lerArquivo(saida()), esperado);
 
     ASSERT_EQ(compilar(kFonte, "--names en"), 0) << erro;
-    const std::string ingles = ler(saida());
+    const std::string ingles = lerArquivo(saida());
     EXPECT_EQ(ingles.substr(0, 33), esperado.substr(0, 33));
     EXPECT_EQ(ingles.substr(33, 16), bytes({3, 0, 5, 'C', 's', 'u', 's', '4', 0x3E, 0x30, 0x03, 0x11, 0x1E, 0x04, 0x09}) +
                                          bytes({4}));

@@ -5,19 +5,12 @@
 
 #include "core/base/Excecoes.h"
 #include "harmony/Especialista.h"
+#include "support/Codigos.h"
 #include "support/IdiomaDeTeste.h"
 
 namespace {
 
 const Especialista& esp() { return *Especialista::getInstancia(); }
-
-CodigoAcorde codigoDe(IndiceNota raiz, std::initializer_list<IndiceGrau> graus, IndiceNota baixo = kSemNota) {
-    CodigoAcorde codigo = 0;
-    esp().setRaiz(codigo, raiz);
-    for (IndiceGrau g : graus) esp().setGrau(codigo, g, true);
-    if (baixo != kSemNota) esp().setBaixo(codigo, baixo);
-    return codigo;
-}
 
 std::string nomeCanonico(const std::string& cifra) { return esp().getNomeAcorde(esp().interpretarCifra(cifra)); }
 

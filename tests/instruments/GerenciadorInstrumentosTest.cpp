@@ -10,18 +10,12 @@
 
 #include "core/base/Excecoes.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "support/Arquivos.h"
 #include "support/IdiomaDeTeste.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ler(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 const std::vector<int32_t> kAfinacaoViolao = {40, 45, 50, 55, 59, 64};
 
@@ -148,7 +142,7 @@ TEST_F(GerenciadorInstrumentosTest, TrocaDeInstrumentoGuardaOAnterior) {
 
 TEST_F(GerenciadorInstrumentosTest, NomeRepetidoNaoEntra) {
     auto g = novo();
-    const std::string antes = ler(caminho);
+    const std::string antes = lerArquivo(caminho);
     for (const std::string& nome : {geral("violaoPadrao"), geral("cavaquinhoPadrao"), std::string("A"), std::string("B")}) {
         SCOPED_TRACE(nome);
         const InstrumentoCordas repetido(nome, "", 4, 12, 4, 24, {62, 67, 71, 74}, false);
@@ -164,7 +158,7 @@ TEST_F(GerenciadorInstrumentosTest, NomeRepetidoNaoEntra) {
             EXPECT_NE(e.getTrace()[0].find("addInstrumento(InstrumentoCordas*)"), std::string::npos);
         }
     }
-    EXPECT_EQ(ler(caminho), antes);
+    EXPECT_EQ(lerArquivo(caminho), antes);
 
     const InstrumentoCordas minusculo("a", "", 4, 12, 4, 24, {62, 67, 71, 74}, false);
     EXPECT_FALSE(g->existeInstrumento(&minusculo));
@@ -175,13 +169,13 @@ TEST_F(GerenciadorInstrumentosTest, NomeRepetidoNaoEntra) {
 
 TEST_F(GerenciadorInstrumentosTest, PadraoENegativoNaoSeEditamNemApagam) {
     auto g = novo();
-    const std::string antes = ler(caminho);
+    const std::string antes = lerArquivo(caminho);
     const InstrumentoCordas outro("Z", "", 4, 12, 4, 24, {62, 67, 71, 74}, false);
     for (int indice : {-1, 0, 1}) {
         g->delInstrumento(indice);
         g->editInstrumento(indice, &outro);
     }
-    EXPECT_EQ(ler(caminho), antes);
+    EXPECT_EQ(lerArquivo(caminho), antes);
     EXPECT_EQ(g->getInstrumento(0)->getName(), geral("violaoPadrao"));
 
     g->editInstrumento(3, &outro);
@@ -268,7 +262,7 @@ TEST(GerenciadorInstrumentosDadosTest, ArquivosEntreguesCarregamNosDoisIdiomas) 
             lidos.push_back(std::make_unique<InstrumentoCordas>(*inst));
         }
         // Laid out exactly as the program itself writes the file.
-        EXPECT_EQ(XMLInstrumentoParser::gerarDocumento(lidos), ler(g->getCaminhoBase()));
+        EXPECT_EQ(XMLInstrumentoParser::gerarDocumento(lidos), lerArquivo(g->getCaminhoBase()));
     }
 }
 

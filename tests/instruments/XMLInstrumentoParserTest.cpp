@@ -11,18 +11,12 @@
 #include <sstream>
 
 #include "core/base/Excecoes.h"
+#include "support/Arquivos.h"
 #include "support/IdiomaDeTeste.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ler(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 void escrever(const std::string& caminho, const std::string& conteudo) {
     std::ofstream f(caminho, std::ios::binary | std::ios::trunc);
@@ -90,7 +84,7 @@ TEST_F(XMLInstrumentoParserTest, GravaExatamenteOFormatoDoArquivo) {
     const std::string caminho = copia("vazio.xml");
     const InstrumentoCordas i("A & B <C>", "d\xE9" "c > x", 4, 12, 4, 24, {50, 55, 59, 64}, true);
     parser.addInstrumento(caminho, &i);
-    EXPECT_EQ(ler(caminho),
+    EXPECT_EQ(lerArquivo(caminho),
               "<colecaoInstrumento>\r\n"
               "\t<instrumento>\r\n"
               "\t\t<nome>A &amp; B &lt;C></nome>\r\n"
@@ -145,7 +139,7 @@ TEST_F(XMLInstrumentoParserTest, AcrescentaEditaEApagaPeloArquivo) {
 
     parser.delInstrumento(caminho, 1);
     parser.delInstrumento(caminho, 0);
-    EXPECT_EQ(ler(caminho), "<colecaoInstrumento>\r\n</colecaoInstrumento>\r\n");
+    EXPECT_EQ(lerArquivo(caminho), "<colecaoInstrumento>\r\n</colecaoInstrumento>\r\n");
     EXPECT_TRUE(parser.getNomesInstrumentos(caminho).empty());
 }
 
@@ -270,7 +264,7 @@ TEST_F(XMLInstrumentoParserTest, NumerosComSinalEExtremos) {
 
 TEST_F(XMLInstrumentoParserTest, IndicesInvalidosENulos) {
     const std::string caminho = copia("dois.xml");
-    const std::string antes = ler(caminho);
+    const std::string antes = lerArquivo(caminho);
     const InstrumentoCordas c = cavaquinho();
     struct Case {
         const char* operacao;
@@ -311,12 +305,12 @@ TEST_F(XMLInstrumentoParserTest, IndicesInvalidosENulos) {
             EXPECT_NE(e.getTrace()[0].find(metodo), std::string::npos);
         }
     }
-    EXPECT_EQ(ler(caminho), antes);
+    EXPECT_EQ(lerArquivo(caminho), antes);
 }
 
 TEST_F(XMLInstrumentoParserTest, EscritaQueFalhaDeixaOArquivoAntigoInteiro) {
     const std::string caminho = copia("dois.xml");
-    const std::string antes = ler(caminho);
+    const std::string antes = lerArquivo(caminho);
     PlataformaSemEscrita semEscrita(BRELVIO_APP_DIR);
     XMLInstrumentoParser comFalha(&semEscrita);
     const InstrumentoCordas c = cavaquinho();
@@ -325,25 +319,25 @@ TEST_F(XMLInstrumentoParserTest, EscritaQueFalhaDeixaOArquivoAntigoInteiro) {
     EXPECT_THROW(comFalha.editInstrumento(caminho, 0, &c), DException);
     EXPECT_THROW(comFalha.delInstrumento(caminho, 1), DException);
     EXPECT_EQ(semEscrita.tentativas, 3);
-    EXPECT_EQ(ler(caminho), antes);
+    EXPECT_EQ(lerArquivo(caminho), antes);
     EXPECT_EQ(parser.getNomesInstrumentos(caminho), (std::vector<std::string>{"A", "B"}));
 }
 
 TEST_F(XMLInstrumentoParserTest, PastaSomenteLeituraDeixaOArquivoAntigoInteiro) {
     if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
     const std::string caminho = copia("dois.xml");
-    const std::string antes = ler(caminho);
+    const std::string antes = lerArquivo(caminho);
     fs::permissions(pasta, fs::perms::owner_read | fs::perms::owner_exec);
     const InstrumentoCordas c = cavaquinho();
     EXPECT_THROW(parser.addInstrumento(caminho, &c), DException);
     fs::permissions(pasta, fs::perms::owner_all);
-    EXPECT_EQ(ler(caminho), antes);
+    EXPECT_EQ(lerArquivo(caminho), antes);
 }
 
 TEST_F(XMLInstrumentoParserTest, LeitorAceitaQualquerByte) {
     PlataformaMemoria memoria;
     XMLInstrumentoParser leitor(&memoria);
-    const std::string base = ler(fixture("dois.xml"));
+    const std::string base = lerArquivo(fixture("dois.xml"));
     std::mt19937 gerador(2024);
     for (int rodada = 0; rodada < 1500; ++rodada) {
         std::string documento = base;
