@@ -44,8 +44,21 @@ TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWi
     mensagem->setTextFormat(Qt::PlainText);
     // Clicks on the message drag the window like the background.
     mensagem->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Light lettering on the dark background picture.
+    QPalette cores = mensagem->palette();
+    cores.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    mensagem->setPalette(cores);
+    QFont fonteMensagem = mensagem->font();
+    fonteMensagem.setPixelSize(14);
+    mensagem->setFont(fonteMensagem);
 
     prosseguir = criarBotao(this, "btnProsseguir", "imgBotao");
+    QFont fonteBotao;
+    fonteBotao.setPixelSize(12);
+    fonteBotao.setBold(true);
+    prosseguir->SetTextFont(fonteBotao, Qt::white);
+    prosseguir->SetTextShadedFont(fonteBotao, QColor(0x20, 0x20, 0x20));
+    prosseguir->SetTextShaded(true);
     prosseguir->SetText(textoQt(texto("fmAviso", "btnProsseguir")));
     prosseguir->move((width() - prosseguir->width()) / 2, height() - prosseguir->height() - 18);
 
