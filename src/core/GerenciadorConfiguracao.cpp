@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/base/Plataforma.h"
+#include "core/base/Texto1252.h"
 #include "sound/SaidaMIDI.h"
 
 namespace {
@@ -23,18 +24,6 @@ std::string_view aparar(std::string_view texto) {
     while (!texto.empty() && branco(texto.front())) texto.remove_prefix(1);
     while (!texto.empty() && branco(texto.back())) texto.remove_suffix(1);
     return texto;
-}
-
-char minuscula(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Section and key names match whatever their letter case (ASCII letters; the
-// names this file uses are all ASCII).
-bool mesmoNome(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (minuscula(a[i]) != minuscula(b[i])) return false;
-    }
-    return true;
 }
 
 // The value of a key of section "geral": the first one given, as the file
@@ -56,13 +45,13 @@ std::optional<std::string> valorDaChave(std::string_view conteudo, std::string_v
         if (aparada.front() == '[') {
             const size_t fecha = aparada.find(']');
             const std::string_view nome = aparada.substr(1, fecha == std::string_view::npos ? fecha : fecha - 1);
-            naSecao = mesmoNome(aparar(nome), kSecao);
+            naSecao = texto1252::iguaisSemCaixa(aparar(nome), kSecao);
             continue;
         }
         if (!naSecao) continue;
         const size_t igual = linha.find('=');
         if (igual == std::string_view::npos) continue;
-        if (mesmoNome(aparar(linha.substr(0, igual)), chave)) return std::string(linha.substr(igual + 1));
+        if (texto1252::iguaisSemCaixa(aparar(linha.substr(0, igual)), chave)) return std::string(linha.substr(igual + 1));
     }
     return std::nullopt;
 }

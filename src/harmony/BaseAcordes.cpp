@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "core/base/Excecoes.h"
+#include "core/base/Texto1252.h"
 
 const std::string& ListaNomes::get(int posicao) const {
     if (posicao < 0 || posicao >= tamanho()) {
@@ -13,21 +14,10 @@ const std::string& ListaNomes::get(int posicao) const {
     return nomes[posicao];
 }
 
-std::string ListaNomes::dobrarCaixa(const std::string& texto) {
-    std::string saida = texto;
-    for (char& c : saida) {
-        const auto b = static_cast<unsigned char>(c);
-        // ASCII capitals, and the accented capitals of Windows-1252 (not the
-        // multiplication sign); the few others (Š, Œ, Ž, Ÿ) do not occur in names.
-        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) c = static_cast<char>(b + 0x20);
-    }
-    return saida;
-}
-
 int ListaNomes::encontrar(const std::string& texto) const {
-    const std::string procurado = dobrarCaixa(texto);
+    const std::string procurado = texto1252::minusculas(texto);
     for (int i = 0; i < tamanho(); ++i) {
-        if (nomes[i].size() == texto.size() && dobrarCaixa(nomes[i]) == procurado) return i;
+        if (nomes[i].size() == texto.size() && texto1252::minusculas(nomes[i]) == procurado) return i;
     }
     return -1;
 }

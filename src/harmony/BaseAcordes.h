@@ -29,8 +29,6 @@ public:
     std::vector<std::string>::const_iterator begin() const { return nomes.begin(); }
     std::vector<std::string>::const_iterator end() const { return nomes.end(); }
 
-    // Letter case folded the way encontrar() ignores it (Windows-1252 letters).
-    static std::string dobrarCaixa(const std::string& texto);
 
 private:
     friend class BaseAcordes;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/base/Excecoes.h"
+#include "core/base/Texto1252.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
 
@@ -109,7 +110,7 @@ void BaseAcordesViolao::lerRegistros(const std::string& conteudo, const std::str
         }
         auto posicao = std::make_unique<PosicaoHarmonicaInstrumentoCordas>(nome, casas, dedos);
 
-        const std::string chave = ListaNomes::dobrarCaixa(nome);
+        const std::string chave = texto1252::minusculas(nome);
         auto achado = posicaoDoNome.find(chave);
         if (achado == posicaoDoNome.end()) {
             auto acorde = std::make_unique<AcordeComposto>();

@@ -39,3 +39,24 @@ TEST(Texto1252, RecusaOQueNaoCabe) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Texto1252, CaixaDasLetrasAcentuadas) {
+    struct Caso {
+        const char* a;
+        const char* b;
+        bool iguais;
+    };
+    const Caso casos[] = {
+        {"Portugu\xEAs (Brasil)", "PORTUGU\xCAS (BRASIL)", true},
+        {"C7M", "c7m", true},
+        {"\xC7", "\xE7", true},   // Ç ç
+        {"\xD7", "\xF7", false},  // × is no letter
+        {"Am", "Amm", false},
+    };
+    for (const auto& c : casos) EXPECT_EQ(texto1252::iguaisSemCaixa(c.a, c.b), c.iguais) << c.a;
+    EXPECT_EQ(texto1252::minusculas("\xC9" "DITION"), "\xE9" "dition");
+}
+
+}  // namespace

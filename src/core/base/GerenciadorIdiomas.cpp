@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/base/Excecoes.h"
+#include "core/base/Texto1252.h"
 
 namespace {
 
@@ -12,16 +13,6 @@ std::unique_ptr<GerenciadorIdiomas>& instancia() {
 }
 
 const char* const kTituloMensagens = "Internationalization";
-
-char minuscula(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool iguaisSemCaixa(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (minuscula(a[i]) != minuscula(b[i])) return false;
-    }
-    return true;
-}
 
 bool lerDecimal(std::string_view texto, uint64_t& valor) {
     if (texto.empty()) return false;
@@ -67,7 +58,7 @@ std::unique_ptr<GerenciadorIdiomas> GerenciadorIdiomas::substituirInstancia(std:
 
 bool GerenciadorIdiomas::iniciar(const std::string& nomeConfigurado) {
     for (size_t i = 0; i < nomes.size(); ++i) {
-        if (iguaisSemCaixa(nomes[i], nomeConfigurado)) {
+        if (texto1252::iguaisSemCaixa(nomes[i], nomeConfigurado)) {
             carregarIdioma(static_cast<int>(i));
             return idiomaCarregado();
         }

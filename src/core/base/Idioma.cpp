@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/base/Texto1252.h"
+
 namespace {
 
 bool ehBranco(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -10,16 +12,6 @@ std::string_view aparar(std::string_view s) {
     while (!s.empty() && ehBranco(s.front())) s.remove_prefix(1);
     while (!s.empty() && ehBranco(s.back())) s.remove_suffix(1);
     return s;
-}
-
-char minuscula(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool iguaisSemCaixa(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (minuscula(a[i]) != minuscula(b[i])) return false;
-    }
-    return true;
 }
 
 // Calls f(line) for every line; "\r\n", "\n" and "\r" all end a line.
@@ -93,13 +85,13 @@ std::string lerValorIni(std::string_view conteudo, std::string_view secao, std::
             const size_t fim = aparada.find(']');
             const std::string_view nome =
                 aparar(aparada.substr(1, fim == std::string_view::npos ? std::string_view::npos : fim - 1));
-            naSecao = iguaisSemCaixa(nome, secao);
+            naSecao = texto1252::iguaisSemCaixa(nome, secao);
             return;
         }
         if (!naSecao) return;
         const size_t igual = aparada.find('=');
         if (igual == std::string_view::npos) return;
-        if (iguaisSemCaixa(aparar(aparada.substr(0, igual)), chave)) {
+        if (texto1252::iguaisSemCaixa(aparar(aparada.substr(0, igual)), chave)) {
             resultado = std::string(aparar(aparada.substr(igual + 1)));
             achou = true;
         }

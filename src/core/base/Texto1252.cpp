@@ -87,4 +87,26 @@ std::optional<std::string> deUtf8(std::string_view utf8) {
     return saida;
 }
 
+namespace {
+char minuscula(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) return static_cast<char>(b + 0x20);
+    return c;
+}
+}  // namespace
+
+std::string minusculas(std::string_view texto) {
+    std::string saida(texto);
+    for (char& c : saida) c = minuscula(c);
+    return saida;
+}
+
+bool iguaisSemCaixa(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (minuscula(a[i]) != minuscula(b[i])) return false;
+    }
+    return true;
+}
+
 }  // namespace texto1252

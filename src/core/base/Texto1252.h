@@ -16,4 +16,11 @@ std::string paraUtf8(std::string_view cp1252);
 // Windows-1252 lacks.
 std::optional<std::string> deUtf8(std::string_view utf8);
 
+// Letter case folded: ASCII capitals and the accented capitals of
+// Windows-1252 (not the multiplication sign); the few others (Š, Œ, Ž, Ÿ)
+// never occur in names.
+std::string minusculas(std::string_view texto);
+// Equal without regard to letter case, as minusculas folds it.
+bool iguaisSemCaixa(std::string_view a, std::string_view b);
+
 }  // namespace texto1252
