@@ -44,24 +44,40 @@ Inicializacao::Mensagem comVersao(std::string texto, std::string titulo, const s
     return {std::move(texto), std::move(titulo)};
 }
 
-// Ends the event loop once the main window has really closed (a close that
-// the window refused leaves it on screen).
+// Ends the event loop once the main window has really closed. Its close may
+// first ask the user in a modal box, whose own loop runs the queued check
+// while the window is still up: the hiding that follows a granted close is
+// therefore watched too. A refused close leaves the window on screen.
 class FimAoFechar : public QObject {
 public:
     explicit FimAoFechar(QWidget* janela) : QObject(janela), janela(janela) { janela->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto == janela && evento->type() == QEvent::Close) {
-            QTimer::singleShot(0, this, [this] {
-                if (!janela->isVisible()) QCoreApplication::exit(0);
-            });
+        if (objeto != janela) return false;
+        switch (evento->type()) {
+            case QEvent::Close:
+                fechando = true;
+                verificar();
+                break;
+            case QEvent::Hide:
+                if (fechando && !evento->spontaneous()) verificar();
+                break;
+            case QEvent::Show: fechando = false; break;
+            default: break;
         }
         return false;
     }
 
 private:
+    void verificar() {
+        QTimer::singleShot(0, this, [this] {
+            if (!janela->isVisible()) QCoreApplication::exit(0);
+        });
+    }
+
     QWidget* janela;
+    bool fechando = false;
 };
 
 }  // namespace
@@ -113,19 +129,22 @@ void Inicializacao::relatar(const Mensagem& mensagem) {
 }
 
 int Inicializacao::executar() {
+    Mensagem mensagem;
     try {
         return sequencia();
     } catch (const FatalException&) {
-        relatar(mensagemFatal(versao));
+        mensagem = mensagemFatal(versao);
     } catch (const DException&) {
-        relatar(mensagemErroDesconhecido(versao));
+        mensagem = mensagemErroDesconhecido(versao);
     } catch (const std::exception& erro) {
-        relatar(mensagemErroExecucao(nomeClasse(erro), erro.what(), versao));
+        mensagem = mensagemErroExecucao(nomeClasse(erro), erro.what(), versao);
     } catch (...) {
-        relatar(mensagemErroDesconhecido(versao));
+        mensagem = mensagemErroDesconhecido(versao);
     }
+    // The splash stays on top: it goes first, or it would hide the message.
     splash.reset();
-    criadas.clear();
+    relatar(mensagem);
+    while (!criadas.empty()) criadas.pop_back();
     return 1;
 }
 

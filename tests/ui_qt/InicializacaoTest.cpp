@@ -3,7 +3,9 @@
 // top-level handler's one message for each kind of error.
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -87,6 +89,47 @@ TEST_F(InicializacaoTest, EntradaPorUmSegundoJanelasEmOrdemELacoAteFecharAPrinci
     EXPECT_TRUE(programa.janelas().empty());
     EXPECT_TRUE(plataforma.mensagens().empty());
     EXPECT_TRUE(GerenciadorIdiomas::getInstancia()->idiomaCarregado());
+}
+
+// A main window that asks before closing, in a modal loop of its own as a
+// message box would: the first close is refused, the second granted.
+class JanelaQuePergunta : public QWidget {
+public:
+    int perguntas = 0;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override {
+        ++perguntas;
+        QEventLoop pergunta;
+        QTimer::singleShot(1, &pergunta, &QEventLoop::quit);
+        pergunta.exec();
+        if (perguntas == 1) {
+            evento->ignore();
+            QTimer::singleShot(0, this, &QWidget::close);
+        } else {
+            evento->accept();
+        }
+    }
+};
+
+TEST_F(InicializacaoTest, LacoSoAcabaQuandoAPrincipalAceitaFechar) {
+    JanelaQuePergunta* principal = nullptr;
+    Inicializacao programa(plataforma, {[&]() -> std::unique_ptr<QWidget> {
+                               auto w = std::make_unique<JanelaQuePergunta>();
+                               principal = w.get();
+                               QTimer::singleShot(0, principal, &QWidget::close);
+                               return w;
+                           }});
+    QTimer guarda;  // a loop that did not end fails here instead of hanging
+    bool expirou = false;
+    guarda.setSingleShot(true);
+    QObject::connect(&guarda, &QTimer::timeout, [&] {
+        expirou = true;
+        QCoreApplication::exit(2);
+    });
+    guarda.start(800);
+    EXPECT_EQ(programa.executar(), 0);
+    EXPECT_FALSE(expirou);
 }
 
 TEST_F(InicializacaoTest, EntradaTemAImagemDoIdiomaCentrada) {
