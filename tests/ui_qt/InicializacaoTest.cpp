@@ -135,9 +135,13 @@ TEST_F(InicializacaoTest, LacoSoAcabaQuandoAPrincipalAceitaFechar) {
 TEST_F(InicializacaoTest, EntradaTemAImagemDoIdiomaCentrada) {
     Inicializacao* inicio = nullptr;
     QImage vista;
+    QImage figura;
     QRect lugar;
+    Qt::WindowFlags bordas;
     Inicializacao programa(plataforma, {[&]() -> std::unique_ptr<QWidget> {
                                vista = inicio->entrada()->grab().toImage();
+                               figura = inicio->entrada()->imagem().toImage();
+                               bordas = inicio->entrada()->windowFlags();
                                lugar = inicio->entrada()->geometry();
                                plataforma.pedirEncerramento();
                                return nullptr;
@@ -146,6 +150,11 @@ TEST_F(InicializacaoTest, EntradaTemAImagemDoIdiomaCentrada) {
     programa.executar();
     ASSERT_FALSE(inicio->entrada());
     EXPECT_EQ(vista.size(), QSize(250, 250));
+    EXPECT_TRUE(bordas.testFlag(Qt::FramelessWindowHint));
+    // The whole window is the language's splash picture.
+    ASSERT_EQ(figura.size(), QSize(250, 250));
+    for (const QPoint p : {QPoint(0, 0), QPoint(125, 60), QPoint(249, 249), QPoint(60, 200)})
+        EXPECT_EQ(vista.pixelColor(p), figura.pixelColor(p));
     EXPECT_EQ(lugar.center(), QGuiApplication::primaryScreen()->geometry().center());
     QDir().mkpath(QStringLiteral("/tmp/qt-preview"));
     vista.save(QStringLiteral("/tmp/qt-preview/entrada.png"));
