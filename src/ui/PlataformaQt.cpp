@@ -1,10 +1,7 @@
 #include "ui/PlataformaQt.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
