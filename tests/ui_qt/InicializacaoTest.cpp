@@ -255,7 +255,6 @@ TEST_F(InicializacaoTest, ErroDeUmEventoNaoChegaAoTratadorEOProgramaSegue) {
     auto* aplicacao = static_cast<AplicacaoBrelvio*>(QCoreApplication::instance());
     std::vector<std::string> relatados;
     aplicacao->definirRelator([&](const std::string& classe, const std::string&) { relatados.push_back(classe); });
-    Inicializacao* inicio = nullptr;
     bool seguiu = false;
     Inicializacao programa(plataforma, {[&]() -> std::unique_ptr<QWidget> {
                                auto w = std::make_unique<QWidget>();
@@ -267,7 +266,6 @@ TEST_F(InicializacaoTest, ErroDeUmEventoNaoChegaAoTratadorEOProgramaSegue) {
                                });
                                return w;
                            }});
-    inicio = &programa;
     EXPECT_EQ(programa.executar(), 0);
     aplicacao->definirRelator(nullptr);
     EXPECT_TRUE(seguiu);
