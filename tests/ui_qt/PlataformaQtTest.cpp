@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -89,6 +90,8 @@ TEST(TformListaIdiomas, ListaSemSelecaoOkPadraoEFocoNaLista) {
     EXPECT_TRUE(lista.botaoOk()->isDefault());
     EXPECT_EQ(QApplication::focusWidget(), lista.listaIdiomas());
     EXPECT_TRUE(lista.windowFlags().testFlag(Qt::Tool));
+    QDir().mkpath(QStringLiteral("/tmp/qt-preview"));
+    lista.grab().save(QStringLiteral("/tmp/qt-preview/lista-idiomas.png"));
     lista.hide();
 }
 
