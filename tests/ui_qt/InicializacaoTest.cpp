@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "Vistas.h"
 #include "core/GerenciadorConfiguracao.h"
 #include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
@@ -156,8 +157,7 @@ TEST_F(InicializacaoTest, EntradaTemAImagemDoIdiomaCentrada) {
     for (const QPoint p : {QPoint(0, 0), QPoint(125, 60), QPoint(249, 249), QPoint(60, 200)})
         EXPECT_EQ(vista.pixelColor(p), figura.pixelColor(p));
     EXPECT_EQ(lugar.center(), QGuiApplication::primaryScreen()->geometry().center());
-    QDir().mkpath(QStringLiteral("/tmp/qt-preview"));
-    vista.save(QStringLiteral("/tmp/qt-preview/entrada.png"));
+    vista.save(pastaVistas() + QStringLiteral("/entrada.png"));
     EXPECT_TRUE(inicio->janelas().empty());
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Vistas.h"
 #include "Modal.h"
 #include "ui/PlataformaQt.h"
 #include "ui/TformListaIdiomas.h"
@@ -90,8 +91,7 @@ TEST(TformListaIdiomas, ListaSemSelecaoOkPadraoEFocoNaLista) {
     EXPECT_TRUE(lista.botaoOk()->isDefault());
     EXPECT_EQ(QApplication::focusWidget(), lista.listaIdiomas());
     EXPECT_TRUE(lista.windowFlags().testFlag(Qt::Tool));
-    QDir().mkpath(QStringLiteral("/tmp/qt-preview"));
-    lista.grab().save(QStringLiteral("/tmp/qt-preview/lista-idiomas.png"));
+    lista.grab().save(pastaVistas() + QStringLiteral("/lista-idiomas.png"));
     lista.hide();
 }
 

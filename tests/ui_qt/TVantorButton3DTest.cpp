@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "Vistas.h"
 #include "support/IdiomaDeTeste.h"
 #include "ui/TVantorButton3D.h"
 #include "ui/TextoQt.h"
@@ -217,10 +218,9 @@ TEST(TVantorButton3DIdioma, ImagensDoPacoteComLegenda) {
     botao.SetTextShadedFont(fonte, QColor(40, 40, 40));
     botao.SetTextShaded(true);
     botao.SetText(textoQt(idioma.idiomas().getTexto("fmPrincipal", "btnOuvir")));
-    QDir().mkpath(QStringLiteral("/tmp/qt-preview"));
-    EXPECT_TRUE(botao.grab().save(QStringLiteral("/tmp/qt-preview/botao-solto.png")));
+    EXPECT_TRUE(botao.grab().save(pastaVistas() + QStringLiteral("/botao-solto.png")));
     botao.SetPressed(true);
-    EXPECT_TRUE(botao.grab().save(QStringLiteral("/tmp/qt-preview/botao-pressionado.png")));
+    EXPECT_TRUE(botao.grab().save(pastaVistas() + QStringLiteral("/botao-pressionado.png")));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "Vistas.h"
 #include "Modal.h"
 #include "support/IdiomaDeTeste.h"
 #include "ui/TVantorButton3D.h"
@@ -46,8 +47,7 @@ TEST_F(TformAvisoTest, ModalComAMensagemFechaPorQualquerCaminho) {
             vista = aviso.lblMensagem()->text();
             ajudaMostrando = aviso.getCaminhoAjuda();
             if (saida == Saida::Fechar || saida == Saida::Prosseguir) {
-                QDir().mkpath(QStringLiteral("/tmp/qt-preview"));
-                aviso.grab().save(QStringLiteral("/tmp/qt-preview/aviso.png"));
+                aviso.grab().save(pastaVistas() + QStringLiteral("/aviso.png"));
             }
             switch (saida) {
                 case Saida::Prosseguir: QTest::mouseClick(aviso.btnProsseguir(), Qt::LeftButton); break;
