@@ -6,6 +6,7 @@
 #include "instruments/Fingering.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "support/IdiomaDeTeste.h"
+#include "support/InstrumentosDeTeste.h"
 
 namespace {
 
@@ -107,11 +108,7 @@ TEST(Fingering, FuncionaComQualquerNumeroDeCordas) {
 TEST(Fingering, SemNumeroDeCasasUsaOInstrumentoAtual) {
     IdiomaDeTeste idioma;
     ASSERT_TRUE(idioma.carregado());
-    GerenciadorInstrumentos::substituirInstancia(
-        std::make_unique<GerenciadorInstrumentos>(BRELVIO_APP_DIR "/nao-existe.xml", &idioma.plataforma()));
-    struct Limpar {
-        ~Limpar() { GerenciadorInstrumentos::substituirInstancia(nullptr); }
-    } limpar;
+    InstrumentosDeTeste instrumentos(idioma.plataforma());
     const Sequencia casas = {-1, 13, 2, 0, 1, 0};
     // No current instrument: fret 13 is a note, out of reach of the others.
     EXPECT_TRUE(Fingering(casas).getAtribuicoes().empty());

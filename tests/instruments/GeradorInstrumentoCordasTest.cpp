@@ -11,6 +11,7 @@
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
 #include "support/IdiomaDeTeste.h"
+#include "support/InstrumentosDeTeste.h"
 
 namespace {
 
@@ -391,11 +392,7 @@ TEST_F(GeradorCordas, AcordeImpossivelDaListaVazia) {
 }
 
 TEST_F(GeradorCordas, UsaOInstrumentoAtualQuandoNaoTemUmProprio) {
-    GerenciadorInstrumentos::substituirInstancia(
-        std::make_unique<GerenciadorInstrumentos>(BRELVIO_APP_DIR "/nao-existe.xml", &idioma.plataforma()));
-    struct Limpar {
-        ~Limpar() { GerenciadorInstrumentos::substituirInstancia(nullptr); }
-    } limpar;
+    InstrumentosDeTeste instrumentos(idioma.plataforma());
     GeradorInstrumentoCordas gerador;
     EXPECT_EQ(gerador.gerar(kDoMaior).size(), 0) << "no current instrument yet";
     GerenciadorInstrumentos::getInstancia()->setInstrumento(1);

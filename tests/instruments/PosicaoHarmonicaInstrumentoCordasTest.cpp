@@ -9,6 +9,7 @@
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
 #include "support/IdiomaDeTeste.h"
+#include "support/InstrumentosDeTeste.h"
 
 namespace {
 
@@ -152,11 +153,7 @@ TEST_F(PosicaoDo, NotasPelaAfinacao) {
 TEST(PosicaoHarmonica, NotasNoBracoDoInstrumentoAtual) {
     IdiomaDeTeste idioma;
     ASSERT_TRUE(idioma.carregado());
-    GerenciadorInstrumentos::substituirInstancia(
-        std::make_unique<GerenciadorInstrumentos>(BRELVIO_APP_DIR "/nao-existe.xml", &idioma.plataforma()));
-    struct Limpar {
-        ~Limpar() { GerenciadorInstrumentos::substituirInstancia(nullptr); }
-    } limpar;
+    InstrumentosDeTeste instrumentos(idioma.plataforma());
     const Posicao p(Sequencia{-1, 13, 2, 0, 1, 0}, Sequencia{0, 4, 2, 0, 1, 0});
     EXPECT_EQ(p.getNotas(kViolao), (Sequencia{-1, 58, 52, 55, 60, 64})) << "no current instrument, no limit";
     GerenciadorInstrumentos::getInstancia()->setInstrumento(0);
