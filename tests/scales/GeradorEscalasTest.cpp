@@ -128,16 +128,18 @@ TEST_F(GeradorEscalasTest, PentatonicaMenorEmLa) {
     EXPECT_EQ(celulas(r), esperadas({0, 3, 5, 7, 10}, 9));
 }
 
+// A scale in a key on a neck given by its tuning and fret count.
+struct Caso {
+    const char* caso;
+    Lista offsets;
+    int32_t tom;
+    Lista afinacao;
+    int32_t casas;
+};
+
 // The positions are exactly the ways of playing the degrees, whatever the
 // direction of the steps, the neck or the key.
 TEST_F(GeradorEscalasTest, EncontraTodasAsPosicoes) {
-    struct Caso {
-        const char* caso;
-        Lista offsets;
-        int32_t tom;
-        Lista afinacao;
-        int32_t casas;
-    };
     const Caso casos[] = {
         {"raiz e oitava", {0, 12}, 0, kViolao, 12},
         {"passo abaixo", {0, 4, 2}, 0, kViolao, 12},
@@ -189,13 +191,6 @@ TEST_F(GeradorEscalasTest, PassoAbaixoNuncaSobeDeCorda) {
 }
 
 TEST_F(GeradorEscalasTest, SemPosicao) {
-    struct Caso {
-        const char* caso;
-        Lista offsets;
-        int32_t tom;
-        Lista afinacao;
-        int32_t casas;
-    };
     const Caso casos[] = {
         {"sem offsets", {}, 0, kViolao, 12},
         {"alem do braco", {0, 40}, 0, kViolao, 12},
