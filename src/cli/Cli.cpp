@@ -47,11 +47,16 @@ void escreverAjuda(std::ostream& saida) {
 
 }  // namespace
 
-Argumentos::Argumentos(const std::vector<std::string>& palavras, const std::set<std::string>& opcoesAceitas) {
+Argumentos::Argumentos(const std::vector<std::string>& palavras, const std::set<std::string>& opcoesAceitas,
+                       const std::set<std::string>& chaves) {
     for (size_t i = 0; i < palavras.size(); ++i) {
         const std::string& p = palavras[i];
         if (p.size() > 2 && p.compare(0, 2, "--") == 0) {
             const std::string nome = p.substr(2);
+            if (chaves.count(nome) != 0) {
+                opcoes[nome] = "";
+                continue;
+            }
             if (opcoesAceitas.count(nome) == 0) throw ErroUso("unknown option " + p);
             if (i + 1 >= palavras.size()) throw ErroUso("option " + p + " needs a value");
             opcoes[nome] = palavras[++i];
@@ -146,6 +151,11 @@ int relatarErro(Contexto& ctx, const DException& erro) {
 }
 
 int executar(const std::vector<std::string>& palavras, std::ostream& saida, std::ostream& erros) {
+    return executar(palavras, std::cin, saida, erros);
+}
+
+int executar(const std::vector<std::string>& palavras, std::istream& entrada, std::ostream& saida,
+             std::ostream& erros) {
     bool json = false;
     bool midiLog = false;
     std::string idioma = "English";
@@ -195,6 +205,7 @@ int executar(const std::vector<std::string>& palavras, std::ostream& saida, std:
         }
         Contexto ctx{json, plataforma, idiomas, saida, erros};
         ctx.midiLog = midiLog;
+        ctx.entrada = &entrada;
         try {
             return escolhido->executar(ctx, std::vector<std::string>(palavras.begin() + i + 1, palavras.end()));
         } catch (const ErroUso& e) {

@@ -32,13 +32,17 @@ struct Contexto {
     std::ostream& erros;
     // --midi-log: every MIDI message sent is written to erros with its time.
     bool midiLog = false;
+    // Standard input, for the subcommands that read a text.
+    std::istream* entrada = nullptr;
 };
 
 // The arguments after the subcommand's name. Only words that begin with "--"
 // are options, so negative numbers are plain values.
 class Argumentos {
 public:
-    Argumentos(const std::vector<std::string>& palavras, const std::set<std::string>& opcoesAceitas);
+    // `chaves` are options that take no value (switches).
+    Argumentos(const std::vector<std::string>& palavras, const std::set<std::string>& opcoesAceitas,
+               const std::set<std::string>& chaves = {});
 
     size_t quantos() const { return posicionais.size(); }
     // Positional argument i, UTF-8 as typed, converted to Windows-1252.
@@ -68,6 +72,9 @@ const std::vector<Subcomando>& subcomandos();
 
 // Runs the tool on argv-like words (without the program name).
 int executar(const std::vector<std::string>& palavras, std::ostream& saida, std::ostream& erros);
+// The same, reading standard input from `entrada` (tests hand in a string stream).
+int executar(const std::vector<std::string>& palavras, std::istream& entrada, std::ostream& saida,
+             std::ostream& erros);
 
 // Windows-1252 core text to UTF-8 for the terminal and JSON.
 std::string utf8(const std::string& cp1252);

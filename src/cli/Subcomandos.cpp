@@ -18,6 +18,8 @@ int cmdName(Contexto&, const std::vector<std::string>&);
 int cmdDevices(Contexto&, const std::vector<std::string>&);
 int cmdPlay(Contexto&, const std::vector<std::string>&);
 int cmdPlayScale(Contexto&, const std::vector<std::string>&);
+int cmdSheetChords(Contexto&, const std::vector<std::string>&);
+int cmdSheetTranspose(Contexto&, const std::vector<std::string>&);
 
 const std::vector<Subcomando>& subcomandos() {
     static const std::vector<Subcomando> lista = {
@@ -46,6 +48,12 @@ const std::vector<Subcomando>& subcomandos() {
          "(--name NAME | --offsets \"0 2 4 ...\") --key KEY [--position I] [--tempo MS] [--instrument INDEX | "
          "--tuning \"PITCHES\" [--frets N]] [--device N | --wav FILE]",
          "play a scale position (I from 0, easiest first) note by note, 1000 ms or MS per note", cmdPlayScale},
+        {"sheet-chords", "[--utf8]",
+         "read a chord sheet on standard input: each line's kind (chord or lyric) and the chords an import takes",
+         cmdSheetChords},
+        {"sheet-transpose", "DIRECTION [--steps N] [--utf8]",
+         "transpose a chord sheet from standard input N semitones (default 1; DIRECTION 0 up, 1 down)",
+         cmdSheetTranspose},
     };
     return lista;
 }

@@ -26,6 +26,16 @@ inline SaidaCli rodarCliEm(const std::string& dados, std::vector<std::string> pa
     return {status, saida.str(), erros.str()};
 }
 
+// Over the real program directory, with this text as standard input.
+inline SaidaCli rodarCliComEntrada(const std::string& entrada, std::vector<std::string> palavras) {
+    palavras.insert(palavras.begin(), {"--data", BRELVIO_APP_DIR});
+    std::istringstream leitura(entrada);
+    std::ostringstream saida;
+    std::ostringstream erros;
+    const int status = cli::executar(palavras, leitura, saida, erros);
+    return {status, saida.str(), erros.str()};
+}
+
 inline SaidaCli rodarCli(std::vector<std::string> palavras) { return rodarCliEm(BRELVIO_APP_DIR, std::move(palavras)); }
 
 inline SaidaCli rodarCliJson(std::vector<std::string> palavras) {
