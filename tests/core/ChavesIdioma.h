@@ -80,6 +80,7 @@ inline const std::vector<ChaveIdioma>& chavesDeTexto() {
         {"fmImportarCifra", "textoMemoCifra"}, {"fmImportarCifra", "hintMemoCifra"},
         {"fmImportarCifra", "hintBtnTransporAcima"}, {"fmImportarCifra", "hintBtnTransporAbaixo"},
         {"fmImportarCifra", "lblMudarTom"}, {"fmImportarCifra", "btnImportarCifra"},
+        {"fmImportarCifra", "btnColar"},
         {"fmImpressao", "titulo"}, {"fmImpressao", "lblExplicacaoConteudo"}, {"fmImpressao", "lblExplicacaoRotulo"},
         {"fmImpressao", "btnImprimir"}, {"fmImpressao", "btnVisualizarImpressao"},
         {"fmImpressao", "comboRotuloItem1"}, {"fmImpressao", "comboRotuloItem2"},

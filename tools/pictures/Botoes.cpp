@@ -98,6 +98,12 @@ Tela botaoIcone(Icone icone, int largura, int altura, bool pressionado, float y0
         case Icone::Proximo:
             sinal.poligono({{cx - 4, cy - 6}, {cx - 4, cy + 6}, {cx + 5, cy}});
             break;
+        case Icone::Acima:
+            sinal.poligono({{cx - 6, cy + 4}, {cx + 6, cy + 4}, {cx, cy - 5}});
+            break;
+        case Icone::Abaixo:
+            sinal.poligono({{cx - 6, cy - 4}, {cx + 6, cy - 4}, {cx, cy + 5}});
+            break;
     }
     Mascara sombra = sinal;
     tela.sombra(sombra, 2, 0, 1, kPreto, 0.6f);

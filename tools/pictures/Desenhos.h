@@ -21,7 +21,7 @@ Tela fundoDialogo(int largura, int altura, const TextosImagens& t, bool comNome)
 Tela barraVisualizacao(int largura, int altura);
 
 // Buttons. Every button is drawn released and pressed.
-enum class Icone { Ajuda, Minimizar, Fechar, Anterior, Proximo };
+enum class Icone { Ajuda, Minimizar, Fechar, Anterior, Proximo, Acima, Abaixo };
 Tela botao(int largura, int altura, bool pressionado);
 // An icon button; on a title it continues the title's gradient from y0 down.
 Tela botaoIcone(Icone icone, int largura, int altura, bool pressionado, float y0, bool sobreTitulo);

@@ -9,6 +9,7 @@
 #include "ui/Inicializacao.h"
 #include "ui/PlataformaQt.h"
 #include "ui/TformAviso.h"
+#include "ui/TformImportarCifra.h"
 #include "ui/TformPrincipal.h"
 
 namespace {
@@ -40,7 +41,16 @@ int main(int argc, char** argv) {
     std::vector<Inicializacao::FabricaJanela> janelas = {
         [] { return std::make_unique<TformPrincipal>(); },
         [] { return std::make_unique<TformAviso>(TformPrincipal::atual()); },
+        [] { return std::make_unique<TformImportarCifra>(TformPrincipal::atual()); },
     };
+    // Not modal: the chord-sheet window stays open beside the main window.
+    TformPrincipal::definirAberturaImportacao([] {
+        if (TformImportarCifra* cifra = TformImportarCifra::atual()) {
+            cifra->show();
+            cifra->raise();
+            cifra->activateWindow();
+        }
+    });
     Inicializacao inicio(plataforma, std::move(janelas));
     return inicio.executar();
 }
