@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "AmbienteFuzz.h"
-#include "core/base/Excecoes.h"
 #include "harmony/Especialista.h"
 #include "import/FolhaCifra.h"
 #include "import/LinhaCifra.h"
@@ -25,15 +24,6 @@ std::vector<int> alturas(const std::string& cifra) {
     for (IndiceGrau g : kGrausArmazenados) r.push_back(e.temGrau(codigo, g) ? 1 : 0);
     r.push_back(e.getBaixo(codigo) >= 0 ? e.getClasseNota(e.getBaixo(codigo)) : -1);
     return r;
-}
-
-bool ehCifra(const std::string& texto) {
-    try {
-        Especialista::getInstancia()->interpretarCifra(texto);
-        return true;
-    } catch (const DException&) {
-        return false;
-    }
 }
 
 [[noreturn]] void falhar(const char* oque, const std::string& linha) {
@@ -51,7 +41,7 @@ void conferirLinha(const std::string& linha, const std::string& acima, const std
     const auto depois = linhaCifra::acordes(devolta);
     if (antes.size() != depois.size()) falhar("transposition changed the number of chords", linha);
     for (size_t i = 0; i < antes.size(); ++i) {
-        if (!ehCifra(antes[i])) {
+        if (!linhaCifra::ehCifra(antes[i])) {
             if (antes[i] != depois[i]) falhar("a text that is no chord was rewritten", linha);
             continue;
         }

@@ -5,8 +5,6 @@
 
 namespace linhaCifra {
 
-namespace {
-
 bool ehCifra(const std::string& texto) {
     try {
         Especialista::getInstancia()->interpretarCifra(texto);
@@ -15,8 +13,6 @@ bool ehCifra(const std::string& texto) {
         return false;
     }
 }
-
-}  // namespace
 
 TipoLinha classificar(std::string_view linha) {
     for (const auto& trecho : tokensCifra::tokens(linha)) {

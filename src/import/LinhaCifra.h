@@ -22,6 +22,9 @@ struct Substituicao {
 
 namespace linhaCifra {
 
+// True when the chord-symbol interpreter reads the text, in the current notation.
+bool ehCifra(const std::string& texto);
+
 // A lyric line holds a candidate token that is not a chord symbol; every other
 // line (all candidates chords, or no candidate at all) is a chord line.
 TipoLinha classificar(std::string_view linha);
