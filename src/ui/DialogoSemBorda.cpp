@@ -17,26 +17,20 @@ constexpr int kAlturaFaixa = 40;
 // Colours of the picture pack's dialog body, so the controls sit on it as if drawn with it.
 const char* const kEstiloControles = R"(
 QLabel, QRadioButton, QCheckBox { color: #eef0f3; }
-QLineEdit, QComboBox, QSpinBox, QListWidget {
+QLineEdit, QListWidget {
     background: #111317; color: #eef0f3; border: 1px solid #3a404b; border-radius: 4px;
     padding: 2px 6px; selection-background-color: #f4a62a; selection-color: #15171b;
 }
-QLineEdit:focus, QComboBox:focus, QSpinBox:focus, QListWidget:focus { border-color: #f4a62a; }
-QLineEdit:read-only { color: #eef0f3; }
-QComboBox::drop-down { border: none; width: 18px; }
-QComboBox::down-arrow { image: none; width: 0; height: 0; border-left: 4px solid transparent;
-    border-right: 4px solid transparent; border-top: 5px solid #f4a62a; margin-right: 6px; }
-QComboBox QAbstractItemView { background: #111317; color: #eef0f3; border: 1px solid #3a404b;
-    selection-background-color: #f4a62a; selection-color: #15171b; }
-QSpinBox { padding-right: 18px; }
-QSpinBox::up-button, QSpinBox::down-button { width: 16px; border: none; background: #23262d; }
-QSpinBox::up-button { subcontrol-position: top right; border-top-right-radius: 4px; }
-QSpinBox::down-button { subcontrol-position: bottom right; border-bottom-right-radius: 4px; }
-QSpinBox::up-button:hover, QSpinBox::down-button:hover { background: #353b45; }
-QSpinBox::up-arrow { image: none; width: 0; height: 0; border-left: 4px solid transparent;
-    border-right: 4px solid transparent; border-bottom: 5px solid #f4a62a; }
-QSpinBox::down-arrow { image: none; width: 0; height: 0; border-left: 4px solid transparent;
-    border-right: 4px solid transparent; border-top: 5px solid #f4a62a; }
+QLineEdit:focus, QListWidget:focus { border-color: #f4a62a; }
+QRadioButton::indicator { width: 12px; height: 12px; border-radius: 7px; border: 2px solid #8f98a4;
+    background: #111317; }
+QRadioButton::indicator:hover { border-color: #eef0f3; }
+QRadioButton::indicator:checked { border-color: #f4a62a; background: qradialgradient(cx: 0.5, cy: 0.5,
+    radius: 0.5, fx: 0.5, fy: 0.5, stop: 0 #f4a62a, stop: 0.5 #f4a62a, stop: 0.62 #111317, stop: 1 #111317); }
+QMenu { background: #1b1d22; color: #eef0f3; border: 1px solid #3a404b; padding: 4px 0; }
+QMenu::item { padding: 4px 22px 4px 16px; }
+QMenu::item:selected { background: #f4a62a; color: #15171b; }
+QMenu::separator { height: 1px; background: #3a404b; margin: 4px 8px; }
 QListWidget { padding: 2px; outline: none; }
 QListWidget::item { padding: 4px 6px; border-radius: 3px; }
 QListWidget::item:hover { background: #23262d; }
@@ -60,6 +54,20 @@ QFont fonteBotao() {
 
 }  // namespace
 
+QString DialogoSemBorda::estiloControles() { return QString::fromLatin1(kEstiloControles); }
+
+void DialogoSemBorda::pintarEscuro(QWidget* controle) {
+    QPalette cores = controle->palette();
+    cores.setColor(QPalette::Base, QColor(0x11, 0x13, 0x17));
+    cores.setColor(QPalette::Window, QColor(0x1b, 0x1d, 0x22));
+    cores.setColor(QPalette::Button, QColor(0x26, 0x29, 0x30));
+    for (QPalette::ColorRole papel : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        cores.setColor(papel, QColor(0xee, 0xf0, 0xf3));
+    cores.setColor(QPalette::Highlight, QColor(0xf4, 0xa6, 0x2a));
+    cores.setColor(QPalette::HighlightedText, QColor(0x15, 0x17, 0x1b));
+    controle->setPalette(cores);
+}
+
 DialogoSemBorda::DialogoSemBorda(QWidget* pai, const std::string& secaoFundo, QSize tamanho)
     : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint) {
     setModal(true);
@@ -68,7 +76,7 @@ DialogoSemBorda::DialogoSemBorda(QWidget* pai, const std::string& secaoFundo, QS
     corpoDialogo = new QWidget(this);
     corpoDialogo->setObjectName(QStringLiteral("corpo"));
     corpoDialogo->setGeometry(rect());
-    corpoDialogo->setStyleSheet(QString::fromLatin1(kEstiloControles));
+    corpoDialogo->setStyleSheet(estiloControles());
 }
 
 TVantorButton3D* DialogoSemBorda::criarBotao(QWidget* pai, const char* nome, const std::string& chaveImagem,
@@ -78,12 +86,11 @@ TVantorButton3D* DialogoSemBorda::criarBotao(QWidget* pai, const char* nome, con
     botao->SetImagemPressionada(pixmapIdioma("geral", chaveImagem + "Pressionado"));
     botao->SetImagemSolta(pixmapIdioma("geral", chaveImagem + "Solto"));
     botao->SetPressed(false);
-    if (!legenda.isEmpty()) {
-        botao->SetTextFont(fonteBotao(), Qt::white);
-        botao->SetTextShadedFont(fonteBotao(), QColor(0x20, 0x20, 0x20));
-        botao->SetTextShaded(true);
-        botao->SetText(legenda);
-    }
+    // Captions given later (a confirm button named by the dialog's mode) get the same look.
+    botao->SetTextFont(fonteBotao(), Qt::white);
+    botao->SetTextShadedFont(fonteBotao(), QColor(0x20, 0x20, 0x20));
+    botao->SetTextShaded(true);
+    if (!legenda.isEmpty()) botao->SetText(legenda);
     return botao;
 }
 

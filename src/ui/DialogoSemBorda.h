@@ -21,6 +21,11 @@ public:
     static TVantorButton3D* criarBotao(QWidget* pai, const char* nome, const std::string& chaveImagem,
                                        const QString& legenda = QString());
 
+    // The dark look of the controls, for pop-ups that live outside corpo().
+    static QString estiloControles();
+    // Drop-down lists and spin boxes keep the style's own arrows, in the dark colours.
+    static void pintarEscuro(QWidget* controle);
+
 protected:
     // The dialog's own title on the band right of the emblem.
     QLabel* criarTitulo();

@@ -113,6 +113,7 @@ TformInstrumento::TformInstrumento(QWidget* pai) : DialogoSemBorda(pai, kSecao, 
     confirmacao = criarBotao(c, "btnConfirmar", "imgBotao");
     confirmacao->move(cancelamento->x() - 10 - confirmacao->width(), cancelamento->y());
 
+    for (QWidget* controle : std::initializer_list<QWidget*>{cordas, casas, som}) pintarEscuro(controle);
     construirMenu();
 
     connect(cordas, &QComboBox::currentIndexChanged, this, [this](int indice) {
@@ -162,6 +163,7 @@ std::string TformInstrumento::legendaOitava(int oitava) {
 void TformInstrumento::construirMenu() {
     menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("menuNotas"));
+    menu->setStyleSheet(estiloControles());
     auto entrada = [this](QMenu* sub, int classe, int oitava, const std::string& legenda) {
         const int nota = 12 * oitava + classe;
         QAction* acao = sub->addAction(legendaFinal(legenda, classe, oitava));
