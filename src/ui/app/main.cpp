@@ -9,6 +9,7 @@
 #include "ui/Inicializacao.h"
 #include "ui/PlataformaQt.h"
 #include "ui/TformAviso.h"
+#include "ui/TformConfiguracoes.h"
 #include "ui/TformPrincipal.h"
 
 namespace {
@@ -40,6 +41,14 @@ int main(int argc, char** argv) {
     std::vector<Inicializacao::FabricaJanela> janelas = {
         [] { return std::make_unique<TformPrincipal>(); },
         [] { return std::make_unique<TformAviso>(TformPrincipal::atual()); },
+        [] {
+            auto configuracoes = std::make_unique<TformConfiguracoes>(TformPrincipal::atual());
+            TformPrincipal::definirAberturaConfiguracoes([] {
+                TformConfiguracoes* dialogo = TformConfiguracoes::atual();
+                return dialogo != nullptr && dialogo->exec() == QDialog::Accepted;
+            });
+            return configuracoes;
+        },
     };
     Inicializacao inicio(plataforma, std::move(janelas));
     return inicio.executar();
