@@ -543,21 +543,20 @@ void TformPrincipal::selecionarAcordeLista(int indice) {
     nomearAcordeBraco();
 }
 
-void TformPrincipal::proximo() {
-    if (exibicaoEscalas) {
-        if (fachada().proximaPosicaoEscala() != -1) braco().mostrarEscala();
-    } else if (fachada().getIndiceAcorde() != -1) {
-        fachada().proximaPosicao();
-        mostrarPosicaoAtual();
-    }
-    vista->update();
-}
+void TformPrincipal::proximo() { passo(true); }
 
-void TformPrincipal::anterior() {
+void TformPrincipal::anterior() { passo(false); }
+
+void TformPrincipal::passo(bool adiante) {
     if (exibicaoEscalas) {
-        if (fachada().posicaoAnteriorEscala() != -1) braco().mostrarEscala();
+        const int32_t posicao = adiante ? fachada().proximaPosicaoEscala() : fachada().posicaoAnteriorEscala();
+        if (posicao != -1) braco().mostrarEscala();
     } else if (fachada().getIndiceAcorde() != -1) {
-        fachada().posicaoAnterior();
+        if (adiante) {
+            fachada().proximaPosicao();
+        } else {
+            fachada().posicaoAnterior();
+        }
         mostrarPosicaoAtual();
     }
     vista->update();

@@ -68,6 +68,10 @@ std::vector<Quadro> montar() {
     q.push_back({"fmImportarCifra", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(473, 456, t, false); }});
     botoesIcone(q, "fmImportarCifra", "imgBtnTransporAcima", Icone::Acima, 28, 24, false);
     botoesIcone(q, "fmImportarCifra", "imgBtnTransporAbaixo", Icone::Abaixo, 28, 24, false);
+    q.push_back(
+        {"fmConfiguracoes", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(440, 384, t, false); }});
+    q.push_back(
+        {"fmCriarInstrumento", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(470, 480, t, false); }});
     q.push_back({"fmVisualizarImpressao", "imgBarraSuperior",
                  [](const TextosImagens&) { return barraVisualizacao(365, 40); }});
     const char* const kVistas[4] = {"imgBracoFrente", "imgBracoFrenteI", "imgBracoNormal", "imgBracoNormalI"};

@@ -63,10 +63,13 @@ int main(int argc, char** argv) {
     campo->setText("C");
     janela.confirmarNomeAcorde();
     const char* const modos[] = {"dedos", "notas", "intervalos"};
+    auto* modosVista = janela.findChild<QComboBox*>("comboModoVisualizacao");
     for (int modo = 0; modo < 3; ++modo) {
+        modosVista->setCurrentIndex(modo);
         janela.mudarModoVisualizacao(modo);
         salvar(janela, pasta, prefixo + "-C-" + modos[modo]);
     }
+    modosVista->setCurrentIndex(0);
     janela.mudarModoVisualizacao(0);
     campo->setText("am7");
     janela.confirmarNomeAcorde();
@@ -87,6 +90,7 @@ int main(int argc, char** argv) {
     escolher(janela, "comboTomEscalas", "C");
     janela.mudarEscalaOuTom();
     salvar(janela, pasta, prefixo + "-escala-dedos");
+    modosVista->setCurrentIndex(1);
     janela.mudarModoVisualizacao(1);
     salvar(janela, pasta, prefixo + "-escala-notas");
     janela.entrarModoAcordes();

@@ -10,6 +10,7 @@
 #include "ui/PlataformaQt.h"
 #include "ui/TformAviso.h"
 #include "ui/TformImportarCifra.h"
+#include "ui/TformConfiguracoes.h"
 #include "ui/TformPrincipal.h"
 
 namespace {
@@ -41,6 +42,14 @@ int main(int argc, char** argv) {
     std::vector<Inicializacao::FabricaJanela> janelas = {
         [] { return std::make_unique<TformPrincipal>(); },
         [] { return std::make_unique<TformAviso>(TformPrincipal::atual()); },
+        [] {
+            auto configuracoes = std::make_unique<TformConfiguracoes>(TformPrincipal::atual());
+            TformPrincipal::definirAberturaConfiguracoes([] {
+                TformConfiguracoes* dialogo = TformConfiguracoes::atual();
+                return dialogo != nullptr && dialogo->exec() == QDialog::Accepted;
+            });
+            return configuracoes;
+        },
         [] { return std::make_unique<TformImportarCifra>(TformPrincipal::atual()); },
     };
     // Not modal: the chord-sheet window stays open beside the main window.
