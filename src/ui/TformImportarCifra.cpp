@@ -2,15 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
-#include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -31,41 +28,12 @@ constexpr int kLargura = 473;
 constexpr int kAltura = 456;
 constexpr int kMargem = 12;
 constexpr int kTopoMemo = 50;
-constexpr int kAlturaMemo = 308;
-constexpr int kTopoBarra = kTopoMemo + kAlturaMemo;
+constexpr int kAlturaMemo = 302;
 
 TformImportarCifra* cifraAtual = nullptr;
 
 std::string texto(const char* secao, const char* chave) {
     return GerenciadorIdiomas::getInstancia()->getTexto(secao, chave);
-}
-
-QFont fonteNegrito(int pixels) {
-    QFont fonte;
-    fonte.setPixelSize(pixels);
-    fonte.setBold(true);
-    return fonte;
-}
-
-// A picture button of the pack; a caption button is drawn at the given size.
-TVantorButton3D* botaoPacote(QWidget* pai, const char* nome, const char* secao, const std::string& imagem,
-                             QPoint lugar, QSize tamanho = QSize()) {
-    auto* botao = new TVantorButton3D(pai);
-    botao->setObjectName(QString::fromLatin1(nome));
-    QPixmap solto = pixmapIdioma(secao, imagem + "Solto");
-    QPixmap pressionado = pixmapIdioma(secao, imagem + "Pressionado");
-    if (tamanho.isValid() && !solto.isNull()) {
-        solto = solto.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        pressionado = pressionado.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    botao->SetImagemPressionada(pressionado);
-    botao->SetImagemSolta(solto);
-    botao->SetPressed(false);
-    botao->SetTextFont(fonteNegrito(12), Qt::white);
-    botao->SetTextShadedFont(fonteNegrito(12), QColor(0x10, 0x10, 0x10));
-    botao->SetTextShaded(true);
-    botao->move(lugar);
-    return botao;
 }
 
 // "Courier New" where the system has it, otherwise the system's fixed-pitch
@@ -80,8 +48,9 @@ QFont fonteCifra() {
     return fonte;
 }
 
+// The song stays dark on light, like the printed page it becomes.
 const char* const kEstiloMemo =
-    "QPlainTextEdit { background: #f7f7f4; color: #17191d; border: 1px solid #0b0c0e; border-radius: 3px;"
+    "QPlainTextEdit { background: #f7f7f4; color: #17191d; border: 1px solid #0b0c0e; border-radius: 4px;"
     " selection-background-color: #f4a62a; selection-color: #15171b; }";
 
 // The cursor shows the program busy until the scope ends, however it ends.
@@ -92,10 +61,11 @@ struct CursorOcupado {
 
 }  // namespace
 
-TformImportarCifra::TformImportarCifra(QWidget* pai) : QWidget(pai, Qt::Window | Qt::FramelessWindowHint) {
+TformImportarCifra::TformImportarCifra(QWidget* pai)
+    : DialogoSemBorda(pai, "fmImportarCifra", QSize(kLargura, kAltura)) {
     setObjectName(QStringLiteral("formImportarCifra"));
-    setFixedSize(kLargura, kAltura);
-    fundo = pixmapIdioma("fmImportarCifra", "imgFundo");
+    // It stays open beside the main window, which goes on working.
+    setModal(false);
     criarControles();
     aplicarTextos();
     cifraAtual = this;
@@ -108,17 +78,15 @@ TformImportarCifra::~TformImportarCifra() {
 TformImportarCifra* TformImportarCifra::atual() { return cifraAtual; }
 
 void TformImportarCifra::criarControles() {
-    titulo = new QLabel(this);
-    titulo->setObjectName(QStringLiteral("lblTitulo"));
-    titulo->setGeometry(40, 9, 260, 24);
-    titulo->setFont(fonteNegrito(14));
-    titulo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QWidget* c = corpo();
+    titulo = criarTitulo();
+    fecharBotao = criarBotaoFechar();
+    minimizarBotao = criarBotao(c, "btnMinimizar", "imgBtnMinimizar");
+    minimizarBotao->move(fecharBotao->x() - 28, fecharBotao->y());
+    ajudaBotao = criarBotao(c, "btnAjuda", "imgBtnAjuda");
+    ajudaBotao->move(minimizarBotao->x() - 28, fecharBotao->y());
 
-    fecharBotao = botaoPacote(this, "btnFechar", "geral", "imgBtnFechar", QPoint(kLargura - 8 - 24, 8));
-    minimizarBotao = botaoPacote(this, "btnMinimizar", "geral", "imgBtnMinimizar", QPoint(fecharBotao->x() - 28, 8));
-    ajudaBotao = botaoPacote(this, "btnAjuda", "geral", "imgBtnAjuda", QPoint(minimizarBotao->x() - 28, 8));
-
-    memo = new QPlainTextEdit(this);
+    memo = new QPlainTextEdit(c);
     memo->setObjectName(QStringLiteral("memoTextoCifra"));
     memo->setGeometry(kMargem, kTopoMemo, kLargura - 2 * kMargem, kAlturaMemo);
     memo->setStyleSheet(QString::fromLatin1(kEstiloMemo));
@@ -128,44 +96,42 @@ void TformImportarCifra::criarControles() {
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    mudarTom = new QLabel(this);
+    // The key change on one row: label, then each arrow with its own label.
+    const int yTom = kTopoMemo + kAlturaMemo + 12;
+    mudarTom = new QLabel(c);
     mudarTom->setObjectName(QStringLiteral("lblMudarTom"));
-    mudarTom->setGeometry(kMargem + 2, kTopoBarra + 12, 150, 18);
-    const int xSeta = kMargem + 2;
-    acimaBotao = botaoPacote(this, "btnTransporAcima", "fmImportarCifra", "imgBtnTransporAcima",
-                             QPoint(xSeta, kTopoBarra + 34));
-    abaixoBotao = botaoPacote(this, "btnTransporAbaixo", "fmImportarCifra", "imgBtnTransporAbaixo",
-                              QPoint(xSeta, kTopoBarra + 64));
-    acimaRotulo = new QLabel(this);
+    QFont negrito = mudarTom->font();
+    negrito.setPixelSize(12);
+    negrito.setBold(true);
+    mudarTom->setFont(negrito);
+    mudarTom->setGeometry(kMargem + 2, yTom, 104, 24);
+    acimaBotao = criarBotao(c, "btnTransporAcima", "imgBtnTransporAcima");
+    acimaBotao->move(kMargem + 110, yTom);
+    acimaRotulo = new QLabel(c);
     acimaRotulo->setObjectName(QStringLiteral("lblTransporAcima"));
-    acimaRotulo->setGeometry(xSeta + 34, acimaBotao->y(), 100, 24);
-    abaixoRotulo = new QLabel(this);
+    acimaRotulo->setGeometry(acimaBotao->x() + acimaBotao->width() + 6, yTom, 96, 24);
+    abaixoBotao = criarBotao(c, "btnTransporAbaixo", "imgBtnTransporAbaixo");
+    abaixoBotao->move(acimaRotulo->x() + acimaRotulo->width() + 8, yTom);
+    abaixoRotulo = new QLabel(c);
     abaixoRotulo->setObjectName(QStringLiteral("lblTransporAbaixo"));
-    abaixoRotulo->setGeometry(xSeta + 34, abaixoBotao->y(), 100, 24);
-    for (QLabel* rotulo : {mudarTom, acimaRotulo, abaixoRotulo, titulo}) {
-        QPalette cores = rotulo->palette();
-        cores.setColor(QPalette::WindowText, QColor(0xEE, 0xF0, 0xF3));
-        rotulo->setPalette(cores);
-    }
-    QFont fonteRotulo;
-    fonteRotulo.setPixelSize(12);
-    mudarTom->setFont(fonteNegrito(12));
+    abaixoRotulo->setGeometry(abaixoBotao->x() + abaixoBotao->width() + 6, yTom, 96, 24);
     for (QLabel* rotulo : {acimaRotulo, abaixoRotulo}) {
-        rotulo->setFont(fonteRotulo);
+        QFont fonte = rotulo->font();
+        fonte.setPixelSize(12);
+        rotulo->setFont(fonte);
         rotulo->setCursor(Qt::PointingHandCursor);
         rotulo->installEventFilter(this);
     }
 
-    // Paste, import and print, right-aligned on the row between the two arrows.
-    const int yBotoes = kTopoBarra + 49;
-    imprimirBotao = botaoPacote(this, "btnImprimir", "geral", "imgBotao", QPoint(kLargura - kMargem - 92, yBotoes),
-                                QSize(92, 27));
-    importarBotao = botaoPacote(this, "btnImportarCifra", "geral", "imgBotaoLargo",
-                                QPoint(imprimirBotao->x() - 8 - 132, yBotoes), QSize(132, 27));
-    colarBotao = botaoPacote(this, "btnColar", "geral", "imgBotao", QPoint(importarBotao->x() - 8 - 92, yBotoes),
-                             QSize(92, 27));
+    // Paste on the left; what the song is for, import and print, on the right.
+    const int yBotoes = kAltura - 16 - 27;
+    colarBotao = criarBotao(c, "btnColar", "imgBotao");
+    colarBotao->move(kMargem, yBotoes);
+    imprimirBotao = criarBotao(c, "btnImprimir", "imgBotao");
+    imprimirBotao->move(kLargura - kMargem - imprimirBotao->width(), yBotoes);
+    importarBotao = criarBotao(c, "btnImportarCifra", "imgBotaoLargo");
+    importarBotao->move(imprimirBotao->x() - 8 - importarBotao->width(), yBotoes);
 
-    connect(fecharBotao, &TVantorButton3D::clicked, this, &QWidget::close);
     connect(minimizarBotao, &TVantorButton3D::clicked, this, [] {
         for (QWidget* janela : QApplication::topLevelWidgets()) {
             if (janela->isVisible()) janela->showMinimized();
@@ -177,9 +143,6 @@ void TformImportarCifra::criarControles() {
     connect(imprimirBotao, &TVantorButton3D::clicked, this, &TformImportarCifra::imprimir);
     connect(acimaBotao, &TVantorButton3D::clicked, this, [this] { transpor(kTransporAcima); });
     connect(abaixoBotao, &TVantorButton3D::clicked, this, [this] { transpor(kTransporAbaixo); });
-    // Esc closes the window even while the sheet text has the focus.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TformImportarCifra::aplicarTextos() {
@@ -205,7 +168,6 @@ void TformImportarCifra::aplicarTextos() {
     abaixoRotulo->setToolTip(abaixoBotao->toolTip());
     ajudaBotao->setToolTip(g("hintBtnAjuda"));
     minimizarBotao->setToolTip(g("hintBtnMinimizar"));
-    fecharBotao->setToolTip(g("hintBtnFechar"));
 }
 
 std::vector<std::string> TformImportarCifra::linhas1252() const {
@@ -280,37 +242,6 @@ void TformImportarCifra::abrirAjuda() {
                         "#telaCifras");
 }
 
-void TformImportarCifra::paintEvent(QPaintEvent*) {
-    QPainter pintor(this);
-    if (fundo.isNull()) {
-        pintor.fillRect(rect(), QColor(0x1e, 0x21, 0x27));
-    } else {
-        pintor.drawPixmap(0, 0, fundo);
-    }
-}
-
-void TformImportarCifra::showEvent(QShowEvent* evento) {
-    QWidget::showEvent(evento);
-    QRect area = geometry();
-    const QWidget* referencia = parentWidget() != nullptr ? parentWidget() : QApplication::activeWindow();
-    if (referencia != nullptr && referencia != this && referencia->isVisible()) {
-        area.moveCenter(referencia->geometry().center());
-    } else if (const QScreen* tela = QGuiApplication::primaryScreen()) {
-        area.moveCenter(tela->availableGeometry().center());
-    }
-    move(area.topLeft());
-}
-
-void TformImportarCifra::mousePressEvent(QMouseEvent* evento) {
-    if (evento->button() == Qt::LeftButton) inicioArrasto = evento->globalPosition().toPoint() - pos();
-    QWidget::mousePressEvent(evento);
-}
-
-void TformImportarCifra::mouseMoveEvent(QMouseEvent* evento) {
-    if (evento->buttons() & Qt::LeftButton) move(evento->globalPosition().toPoint() - inicioArrasto);
-    QWidget::mouseMoveEvent(evento);
-}
-
 bool TformImportarCifra::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
         if (objeto == acimaRotulo) {
@@ -322,5 +253,5 @@ bool TformImportarCifra::eventFilter(QObject* objeto, QEvent* evento) {
             return true;
         }
     }
-    return QWidget::eventFilter(objeto, evento);
+    return DialogoSemBorda::eventFilter(objeto, evento);
 }

@@ -3,20 +3,20 @@
 // semitone at a time in place, its chords added to the main window's print
 // list, or printed with the song. Not modal: it stays open beside the main
 // window until closed.
-#include <QPixmap>
-#include <QPoint>
-#include <QWidget>
+#include <string>
+#include <vector>
 
 #include "harmony/NotasIntervalos.h"
+#include "ui/DialogoSemBorda.h"
 
 class QLabel;
 class QPlainTextEdit;
 class TVantorButton3D;
 
-class TformImportarCifra : public QWidget {
+class TformImportarCifra : public DialogoSemBorda {
     Q_OBJECT
 public:
-    // Centred on its parent (the main window), or on the active window, when shown.
+    // Centred on its parent (the main window) when shown.
     explicit TformImportarCifra(QWidget* pai = nullptr);
     ~TformImportarCifra() override;
 
@@ -50,10 +50,6 @@ public:
     TVantorButton3D* btnFechar() const { return fecharBotao; }
 
 protected:
-    void paintEvent(QPaintEvent* evento) override;
-    void showEvent(QShowEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseMoveEvent(QMouseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
@@ -62,7 +58,6 @@ private:
     // The sheet's lines as the core reads them: one Windows-1252 byte per character.
     std::vector<std::string> linhas1252() const;
 
-    QPixmap fundo;
     QLabel* titulo = nullptr;
     QPlainTextEdit* memo = nullptr;
     QLabel* mudarTom = nullptr;
@@ -78,5 +73,4 @@ private:
     TVantorButton3D* fecharBotao = nullptr;
     int semitons = 1;
     DirecaoTransposicao direcao = kTransporAcima;
-    QPoint inicioArrasto;
 };

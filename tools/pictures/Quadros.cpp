@@ -66,8 +66,8 @@ std::vector<Quadro> montar() {
     q.push_back({"fmAviso", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(402, 268, t, true); }});
     q.push_back({"fmImpressao", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(272, 256, t, false); }});
     q.push_back({"fmImportarCifra", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(473, 456, t, false); }});
-    botoesIcone(q, "fmImportarCifra", "imgBtnTransporAcima", Icone::Acima, 28, 24, false);
-    botoesIcone(q, "fmImportarCifra", "imgBtnTransporAbaixo", Icone::Abaixo, 28, 24, false);
+    botoesIcone(q, "geral", "imgBtnTransporAcima", Icone::Acima, 28, 24, false);
+    botoesIcone(q, "geral", "imgBtnTransporAbaixo", Icone::Abaixo, 28, 24, false);
     q.push_back(
         {"fmConfiguracoes", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(440, 384, t, false); }});
     q.push_back(
