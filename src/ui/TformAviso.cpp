@@ -10,6 +10,7 @@
 #include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/Plataforma.h"
+#include "ui/JanelaSemBorda.h"
 #include "ui/TVantorButton3D.h"
 #include "ui/TextoQt.h"
 
@@ -20,14 +21,6 @@ std::string texto(const char* secao, const char* chave) {
     return GerenciadorIdiomas::getInstancia()->getTexto(secao, chave);
 }
 
-TVantorButton3D* criarBotao(QWidget* pai, const char* nome, const std::string& chaveImagem) {
-    auto* botao = new TVantorButton3D(pai);
-    botao->setObjectName(QString::fromLatin1(nome));
-    botao->SetImagemPressionada(pixmapIdioma("geral", chaveImagem + "Pressionado"));
-    botao->SetImagemSolta(pixmapIdioma("geral", chaveImagem + "Solto"));
-    botao->SetPressed(false);
-    return botao;
-}
 }  // namespace
 
 TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint) {
@@ -52,19 +45,13 @@ TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWi
     fonteMensagem.setPixelSize(14);
     mensagem->setFont(fonteMensagem);
 
-    prosseguir = criarBotao(this, "btnProsseguir", "imgBotao");
-    QFont fonteBotao;
-    fonteBotao.setPixelSize(12);
-    fonteBotao.setBold(true);
-    prosseguir->SetTextFont(fonteBotao, Qt::white);
-    prosseguir->SetTextShadedFont(fonteBotao, QColor(0x20, 0x20, 0x20));
-    prosseguir->SetTextShaded(true);
-    prosseguir->SetText(textoQt(texto("fmAviso", "btnProsseguir")));
+    prosseguir = criarBotaoGeral(this, "btnProsseguir", "imgBotao");
+    legendarBotao(prosseguir, textoQt(texto("fmAviso", "btnProsseguir")));
     prosseguir->move((width() - prosseguir->width()) / 2, height() - prosseguir->height() - 18);
 
-    ajuda = criarBotao(this, "btnAjuda", "imgBtnAjuda");
+    ajuda = criarBotaoGeral(this, "btnAjuda", "imgBtnAjuda");
     ajuda->setToolTip(textoQt(texto("geral", "hintBtnAjuda")));
-    fechar = criarBotao(this, "btnFechar", "imgBtnFechar");
+    fechar = criarBotaoGeral(this, "btnFechar", "imgBtnFechar");
     fechar->setToolTip(textoQt(texto("geral", "hintBtnFechar")));
     fechar->move(width() - fechar->width() - 8, 8);
     ajuda->move(fechar->x() - ajuda->width() - 4, 8);
@@ -133,13 +120,7 @@ void TformAviso::paintEvent(QPaintEvent*) {
 
 void TformAviso::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
-    QRect area = geometry();
-    if (const QWidget* pai = parentWidget(); pai != nullptr && pai->isVisible()) {
-        area.moveCenter(pai->geometry().center());
-    } else if (const QScreen* tela = QGuiApplication::primaryScreen()) {
-        area.moveCenter(tela->availableGeometry().center());
-    }
-    move(area.topLeft());
+    centrarJanela(this);
 }
 
 void TformAviso::keyPressEvent(QKeyEvent* evento) {

@@ -1,0 +1,192 @@
+#include "ui/TformVisualizarImpressao.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollArea>
+#include <QSpinBox>
+
+#include "core/Fachada.h"
+#include "ui/ImpressoraQt.h"
+#include "ui/JanelaSemBorda.h"
+#include "ui/SuperficieQt.h"
+#include "ui/TVantorButton3D.h"
+#include "ui/TextoQt.h"
+#include "ui/TformImpressao.h"
+
+namespace {
+TformVisualizarImpressao* visualizacaoAtual = nullptr;
+
+constexpr int kAlturaBarra = 40;
+
+QString texto(const char* secao, const char* chave) { return textoQt(Fachada::getInstancia()->getTexto(secao, chave)); }
+
+// The bar's picture behind its controls; dragging it moves the window.
+class BarraSuperior : public QWidget {
+public:
+    BarraSuperior(QWidget* pai, const QPixmap& figura) : QWidget(pai), figura(figura) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter pintor(this);
+        if (figura.isNull()) {
+            pintor.fillRect(rect(), QColor(0x26, 0x2a, 0x31));
+        } else {
+            pintor.drawPixmap(0, 0, figura);
+        }
+    }
+
+private:
+    const QPixmap& figura;
+};
+
+}  // namespace
+
+TformVisualizarImpressao::TformVisualizarImpressao(QWidget* pai)
+    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("formVisualizarImpressao"));
+    setModal(true);
+    setFixedSize(365, 509);
+    setStyleSheet(estiloControlesEscuros());
+    barra = pixmapIdioma("fmVisualizarImpressao", "imgBarraSuperior");
+
+    topo = new BarraSuperior(this, barra);
+    topo->setGeometry(0, 0, width(), kAlturaBarra);
+    new ArrastoJanela(topo);
+
+    btnImprimirDoc = criarBotaoGeral(topo, "btnImprimir", "imgBotaoPequeno");
+    legendarBotao(btnImprimirDoc, texto("fmVisualizarImpressao", "btnImprimir"));
+    btnImprimirDoc->move(8, (kAlturaBarra - btnImprimirDoc->height()) / 2);
+
+    fechar = criarBotaoGeral(topo, "btnFechar", "imgBtnFechar");
+    fechar->setToolTip(texto("geral", "hintBtnFechar"));
+    fechar->move(width() - fechar->width() - 8, (kAlturaBarra - fechar->height()) / 2);
+
+    const int yControle = (kAlturaBarra - 24) / 2;
+    rotuloPagina = new QLabel(texto("fmVisualizarImpressao", "lblPagina"), topo);
+    rotuloPagina->setObjectName(QStringLiteral("lblPagina"));
+    rotuloPagina->setGeometry(92, yControle, 40, 24);
+    rotuloPagina->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    spin = new QSpinBox(topo);
+    spin->setObjectName(QStringLiteral("spinPagina"));
+    spin->setGeometry(136, yControle, 50, 24);
+    spin->setMinimum(1);
+    spin->setMaximum(1);
+    spin->setEnabled(false);
+    // Only the arrows turn the pages.
+    if (auto* campo = spin->findChild<QLineEdit*>()) campo->setReadOnly(true);
+    rotuloDe = new QLabel(topo);
+    rotuloDe->setObjectName(QStringLiteral("lblDe"));
+    rotuloDe->setGeometry(192, yControle, 50, 24);
+    rotuloDe->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    zoom = new QComboBox(topo);
+    zoom->setObjectName(QStringLiteral("comboZoom"));
+    zoom->addItems({QStringLiteral("100%"), QStringLiteral("200%"), QStringLiteral("300%")});
+    zoom->setGeometry(fechar->x() - 78, yControle, 70, 24);
+
+    area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("areaPagina"));
+    area->setGeometry(0, kAlturaBarra, width(), height() - kAlturaBarra);
+    area->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: #3a3f47; }"));
+    imagem = new QLabel;
+    imagem->setObjectName(QStringLiteral("imageVisualizar"));
+    imagem->setStyleSheet(QStringLiteral("background: white;"));
+    area->setWidget(imagem);
+
+    connect(spin, &QSpinBox::valueChanged, this, [this] { paginaOuZoomMudou(); });
+    connect(zoom, &QComboBox::currentIndexChanged, this, [this] { paginaOuZoomMudou(); });
+    connect(btnImprimirDoc, &TVantorButton3D::clicked, this, &TformVisualizarImpressao::imprimir);
+    connect(fechar, &TVantorButton3D::clicked, this, &QDialog::reject);
+
+    FachadaGUI::getInstancia()->registrarVisualizacao(this);
+    visualizacaoAtual = this;
+}
+
+TformVisualizarImpressao::~TformVisualizarImpressao() {
+    if (FachadaGUI::getInstancia()->getVisualizacao() == this) FachadaGUI::getInstancia()->registrarVisualizacao(nullptr);
+    if (visualizacaoAtual == this) visualizacaoAtual = nullptr;
+}
+
+TformVisualizarImpressao* TformVisualizarImpressao::atual() { return visualizacaoAtual; }
+
+int TformVisualizarImpressao::getZoom() const {
+    QString entrada = zoom->currentText();
+    entrada.chop(1);  // the percent sign
+    return entrada.toInt();
+}
+
+void TformVisualizarImpressao::setZoom(int valor) {
+    const QSignalBlocker bloqueio(zoom);
+    zoom->setCurrentText(QString::number(valor) + QLatin1Char('%'));
+}
+
+std::optional<TamanhoPagina> TformVisualizarImpressao::tamanhoPaginaImpressora() const {
+    return ImpressoraQt::paginaImpressoraPadrao();
+}
+
+std::unique_ptr<SuperficieDesenho> TformVisualizarImpressao::novaPagina(int largura, int altura) {
+    return std::make_unique<PaginaImagemQt>(largura, altura);
+}
+
+void TformVisualizarImpressao::mostrarPagina(const SuperficieDesenho& pagina, int paginas, int largura, int altura) {
+    {
+        const QSignalBlocker bloqueio(spin);
+        spin->setRange(1, std::max(1, paginas));
+        spin->setEnabled(paginas > 1);
+    }
+    rotuloDe->setText(texto("fmVisualizarImpressao", "lblDe") + QLatin1Char(' ') + QString::number(paginas));
+    imagem->setFixedSize(largura, altura);
+    QPixmap figura(largura, altura);
+    figura.fill(Qt::white);
+    if (const auto* qt = dynamic_cast<const PaginaImagemQt*>(&pagina)) {
+        QPainter pintor(&figura);
+        pintor.drawImage(0, 0, qt->imagem());
+    }
+    imagem->setPixmap(figura);
+}
+
+void TformVisualizarImpressao::exibir() {
+    // A busy cursor set while the pages were built does not stay over the preview.
+    int cursores = 0;
+    while (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+        ++cursores;
+    }
+    exec();
+    for (; cursores > 0; --cursores) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TformVisualizarImpressao::paginaOuZoomMudou() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Restaurar {
+        ~Restaurar() { QApplication::restoreOverrideCursor(); }
+    } restaurar;
+    Fachada::getInstancia()->mostrarPagina(spin->value(), getZoom());
+}
+
+void TformVisualizarImpressao::imprimir() {
+    TformImpressao* dialogo = TformImpressao::atual();
+    if (dialogo == nullptr) return;
+    Fachada::getInstancia()->imprimir(dialogo->getDialogoImpressao(), dialogo->getConteudo(), dialogo->getRotulo());
+}
+
+void TformVisualizarImpressao::done(int resultado) {
+    QDialog::done(resultado);
+    const QSignalBlocker bloqueio(spin);
+    spin->setValue(1);
+}
+
+void TformVisualizarImpressao::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    pintor.fillRect(rect(), QColor(0x3a, 0x3f, 0x47));
+}
+
+void TformVisualizarImpressao::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    // Centred on the screen, whatever opened it.
+    centrarJanela(this, true);
+}
