@@ -151,11 +151,14 @@ private:
         s->setLarguraCaneta(m.caneta);
         const int direita = truncar(x + (cordas - 1) * sw);
         for (int i = 0; i <= 5; ++i) s->linha(x, truncar(gy + i * fh), direita, truncar(gy + i * fh));
-        // The lowest string is the thickest, as on the instrument.
-        s->setLarguraCaneta(m.caneta + 5);
+        // The lowest string is the thickest, as on the instrument. On a small
+        // preview page those widths would fill the gaps between the strings,
+        // so none is wider than a quarter of the spacing there.
+        const int maisLarga = std::max(1, truncar(sw / 4));
+        s->setLarguraCaneta(std::min(m.caneta + 5, maisLarga));
         for (int i = 0; i < cordas; ++i) {
             s->linha(truncar(x + i * sw), gy, truncar(x + i * sw), truncar(gy + h));
-            s->setLarguraCaneta(truncar(5 - 0.6 * i));
+            s->setLarguraCaneta(std::min(truncar(5 - 0.6 * i), maisLarga));
         }
 
         const int base = primeira > 0 ? primeira - 1 : 0;

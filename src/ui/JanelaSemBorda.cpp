@@ -1,8 +1,12 @@
 #include "ui/JanelaSemBorda.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include "ui/TVantorButton3D.h"
@@ -27,16 +31,33 @@ void legendarBotao(TVantorButton3D* botao, const QString& legenda) {
     botao->SetText(legenda);
 }
 
-QString estiloControlesEscuros() {
-    return QStringLiteral(
-        "QComboBox, QSpinBox { background: #2b3038; color: #eeeeee; border: 1px solid #4a525e;"
-        " border-radius: 4px; padding: 2px 6px; font-size: 12px; }"
-        "QComboBox:disabled, QSpinBox:disabled { color: #7d8591; background: #23272e; border-color: #363c45; }"
-        "QComboBox:hover, QSpinBox:hover { border-color: #d8a24a; }"
-        "QComboBox::drop-down { border: none; width: 20px; }"
-        "QComboBox QAbstractItemView { background: #2b3038; color: #eeeeee; border: 1px solid #4a525e;"
-        " selection-background-color: #d8a24a; selection-color: #15171b; }"
-        "QLabel { color: #d6d9de; } QLabel:disabled { color: #6b727d; }");
+void escurecerControles(QWidget* janela) {
+    QPalette cores = janela->palette();
+    const QColor texto(0xEE, 0xEE, 0xEE);
+    const QColor apagado(0x6B, 0x72, 0x7D);
+    cores.setColor(QPalette::WindowText, QColor(0xD6, 0xD9, 0xDE));
+    cores.setColor(QPalette::Text, texto);
+    cores.setColor(QPalette::ButtonText, texto);
+    cores.setColor(QPalette::Base, QColor(0x2B, 0x30, 0x38));
+    cores.setColor(QPalette::Button, QColor(0x2B, 0x30, 0x38));
+    cores.setColor(QPalette::Window, QColor(0x1E, 0x21, 0x27));
+    cores.setColor(QPalette::Highlight, QColor(0xD8, 0xA2, 0x4A));
+    cores.setColor(QPalette::HighlightedText, QColor(0x15, 0x17, 0x1B));
+    for (const auto papel : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        cores.setColor(QPalette::Disabled, papel, apagado);
+    }
+    cores.setColor(QPalette::Disabled, QPalette::Button, QColor(0x23, 0x27, 0x2E));
+    cores.setColor(QPalette::Disabled, QPalette::Base, QColor(0x23, 0x27, 0x2E));
+    // One drawing style for the lists and spinners whatever the desktop's,
+    // so that they fit the pictures around them.
+    static QStyle* const estilo = QStyleFactory::create(QStringLiteral("Fusion"));
+    const auto controles = janela->findChildren<QWidget*>();
+    for (QWidget* controle : controles) {
+        if (estilo != nullptr && (qobject_cast<QComboBox*>(controle) || qobject_cast<QAbstractSpinBox*>(controle))) {
+            controle->setStyle(estilo);
+        }
+    }
+    janela->setPalette(cores);
 }
 
 void centrarJanela(QWidget* janela, bool naTela) {

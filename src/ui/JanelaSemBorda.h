@@ -15,8 +15,9 @@ class TVantorButton3D;
 TVantorButton3D* criarBotaoGeral(QWidget* pai, const char* nome, const std::string& chaveImagem);
 // White bold caption with a dark shadow, as on every dialog button.
 void legendarBotao(TVantorButton3D* botao, const QString& legenda);
-// Lists, spin boxes and captions in the colours of the dark dialog pictures.
-QString estiloControlesEscuros();
+// Lists, spin boxes and captions of the window in the colours of the dark
+// dialog pictures; call it once its controls exist.
+void escurecerControles(QWidget* janela);
 // Centred on the parent when it is on screen, else (or naTela) on the screen.
 void centrarJanela(QWidget* janela, bool naTela = false);
 

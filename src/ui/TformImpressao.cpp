@@ -35,12 +35,12 @@ TformImpressao::TformImpressao(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::Fra
     setObjectName(QStringLiteral("formImpressao"));
     setModal(true);
     setFixedSize(272, 256);
-    setStyleSheet(estiloControlesEscuros());
     fundo = pixmapIdioma("fmImpressao", "imgFundo");
 
     titulo = criarRotulo(this, "lblTitulo", texto("fmImpressao", "titulo"), 14, true);
     titulo->setGeometry(40, 10, 180, 22);
-    titulo->setStyleSheet(QStringLiteral("color: #f4f4f4;"));
+    QPalette branco = titulo->palette();
+    branco.setColor(QPalette::WindowText, QColor(0xF4, 0xF4, 0xF4));
 
     explicacaoConteudo = criarRotulo(this, "lblExplicacaoConteudo", texto("fmImpressao", "lblExplicacaoConteudo"), 12, false);
     explicacaoConteudo->setGeometry(20, 56, 232, 18);
@@ -82,6 +82,8 @@ TformImpressao::TformImpressao(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::Fra
     });
 
     new ArrastoJanela(this);
+    escurecerControles(this);
+    titulo->setPalette(branco);
     prepararImpressao(kModoListaImpressao);
     impressaoAtual = this;
 }

@@ -49,7 +49,6 @@ TformVisualizarImpressao::TformVisualizarImpressao(QWidget* pai)
     setObjectName(QStringLiteral("formVisualizarImpressao"));
     setModal(true);
     setFixedSize(365, 509);
-    setStyleSheet(estiloControlesEscuros());
     barra = pixmapIdioma("fmVisualizarImpressao", "imgBarraSuperior");
 
     topo = new BarraSuperior(this, barra);
@@ -91,16 +90,20 @@ TformVisualizarImpressao::TformVisualizarImpressao(QWidget* pai)
     area->setGeometry(0, kAlturaBarra, width(), height() - kAlturaBarra);
     area->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     area->setFrameShape(QFrame::NoFrame);
-    area->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: #3a3f47; }"));
+    area->setBackgroundRole(QPalette::Dark);
     imagem = new QLabel;
     imagem->setObjectName(QStringLiteral("imageVisualizar"));
-    imagem->setStyleSheet(QStringLiteral("background: white;"));
     area->setWidget(imagem);
 
     connect(spin, &QSpinBox::valueChanged, this, [this] { paginaOuZoomMudou(); });
     connect(zoom, &QComboBox::currentIndexChanged, this, [this] { paginaOuZoomMudou(); });
     connect(btnImprimirDoc, &TVantorButton3D::clicked, this, &TformVisualizarImpressao::imprimir);
     connect(fechar, &TVantorButton3D::clicked, this, &QDialog::reject);
+
+    escurecerControles(this);
+    QPalette fundoPagina = area->palette();
+    fundoPagina.setColor(QPalette::Dark, QColor(0x3A, 0x3F, 0x47));
+    area->setPalette(fundoPagina);
 
     FachadaGUI::getInstancia()->registrarVisualizacao(this);
     visualizacaoAtual = this;
