@@ -70,6 +70,9 @@ void centrarJanela(QWidget* janela, bool naTela) {
     janela->move(area.topLeft());
 }
 
+CursorOcupado::CursorOcupado() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+CursorOcupado::~CursorOcupado() { QGuiApplication::restoreOverrideCursor(); }
+
 ArrastoJanela::ArrastoJanela(QWidget* alca) : QObject(alca), alca(alca) { alca->installEventFilter(this); }
 
 bool ArrastoJanela::eventFilter(QObject* objeto, QEvent* evento) {

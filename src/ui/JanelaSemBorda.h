@@ -21,6 +21,14 @@ void escurecerControles(QWidget* janela);
 // Centred on the parent when it is on screen, else (or naTela) on the screen.
 void centrarJanela(QWidget* janela, bool naTela = false);
 
+// The busy cursor for its lifetime.
+struct CursorOcupado {
+    CursorOcupado();
+    ~CursorOcupado();
+    CursorOcupado(const CursorOcupado&) = delete;
+    CursorOcupado& operator=(const CursorOcupado&) = delete;
+};
+
 // Moves the window of the watched widget while the left button drags on it.
 class ArrastoJanela : public QObject {
 public:

@@ -107,10 +107,7 @@ int TformImpressao::getRotulo() const { return rotulos->currentIndex(); }
 void TformImpressao::imprimir() { Fachada::getInstancia()->imprimir(dialogImpressao, getConteudo(), getRotulo()); }
 
 void TformImpressao::visualizar() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct Restaurar {
-        ~Restaurar() { QApplication::restoreOverrideCursor(); }
-    } restaurar;
+    const CursorOcupado ocupado;
     if (TformVisualizarImpressao* previa = TformVisualizarImpressao::atual()) previa->setZoom(100);
     Fachada::getInstancia()->visualizar(getConteudo(), getRotulo(), 1, 300);
 }

@@ -164,10 +164,7 @@ void TformVisualizarImpressao::exibir() {
 }
 
 void TformVisualizarImpressao::paginaOuZoomMudou() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct Restaurar {
-        ~Restaurar() { QApplication::restoreOverrideCursor(); }
-    } restaurar;
+    const CursorOcupado ocupado;
     Fachada::getInstancia()->mostrarPagina(spin->value(), getZoom());
 }
 
