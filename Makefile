@@ -58,7 +58,7 @@ fuzz: fuzz-build
 	scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@scripts/bench $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

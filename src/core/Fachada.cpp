@@ -63,6 +63,9 @@ InstrumentoCordas* Fachada::getInstrumentoAtual() const { return instrumentos().
 InstrumentoCordas* Fachada::getInstrumentoAnterior() const { return instrumentos().getInstrumentoAnterior(); }
 void Fachada::addInstrumento(const InstrumentoCordas* instrumento) { instrumentos().addInstrumento(instrumento); }
 void Fachada::delInstrumento(int indice) { instrumentos().delInstrumento(indice); }
+void Fachada::editInstrumento(int indice, const InstrumentoCordas* instrumento) {
+    instrumentos().editInstrumento(indice, instrumento);
+}
 std::vector<std::string> Fachada::getNomesInstrumentos() { return instrumentos().getNomesInstrumentos(); }
 std::shared_ptr<InstrumentoCordas> Fachada::getInstrumento(int indice) { return instrumentos().getInstrumento(indice); }
 

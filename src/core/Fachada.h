@@ -50,6 +50,8 @@ public:
     InstrumentoCordas* getInstrumentoAnterior() const;
     void addInstrumento(const InstrumentoCordas* instrumento);
     void delInstrumento(int indice);
+    // Replaces the instrument of a list index; built-ins are left alone.
+    void editInstrumento(int indice, const InstrumentoCordas* instrumento);
     std::vector<std::string> getNomesInstrumentos();
     std::shared_ptr<InstrumentoCordas> getInstrumento(int indice);
     // Remembers the current instrument as the previous one, then changes it.

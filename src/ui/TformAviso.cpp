@@ -1,16 +1,11 @@
 #include "ui/TformAviso.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
 
-#include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/Plataforma.h"
-#include "ui/JanelaSemBorda.h"
+#include "ui/AbrirAjuda.h"
 #include "ui/TVantorButton3D.h"
 #include "ui/TextoQt.h"
 
@@ -23,11 +18,8 @@ std::string texto(const char* secao, const char* chave) {
 
 }  // namespace
 
-TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint) {
+TformAviso::TformAviso(QWidget* pai) : DialogoSemBorda(pai, "fmAviso", QSize(402, 268)) {
     setObjectName(QStringLiteral("formAviso"));
-    setModal(true);
-    setFixedSize(402, 268);
-    fundo = pixmapIdioma("fmAviso", "imgFundo");
 
     mensagem = new QLabel(this);
     mensagem->setObjectName(QStringLiteral("lblMensagem"));
@@ -45,13 +37,12 @@ TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWi
     fonteMensagem.setPixelSize(14);
     mensagem->setFont(fonteMensagem);
 
-    prosseguir = criarBotaoGeral(this, "btnProsseguir", "imgBotao");
-    legendarBotao(prosseguir, textoQt(texto("fmAviso", "btnProsseguir")));
+    prosseguir = criarBotao(this, "btnProsseguir", "imgBotao", textoQt(texto("fmAviso", "btnProsseguir")));
     prosseguir->move((width() - prosseguir->width()) / 2, height() - prosseguir->height() - 18);
 
-    ajuda = criarBotaoGeral(this, "btnAjuda", "imgBtnAjuda");
+    ajuda = criarBotao(this, "btnAjuda", "imgBtnAjuda");
     ajuda->setToolTip(textoQt(texto("geral", "hintBtnAjuda")));
-    fechar = criarBotaoGeral(this, "btnFechar", "imgBtnFechar");
+    fechar = criarBotao(this, "btnFechar", "imgBtnFechar");
     fechar->setToolTip(textoQt(texto("geral", "hintBtnFechar")));
     fechar->move(width() - fechar->width() - 8, 8);
     ajuda->move(fechar->x() - ajuda->width() - 4, 8);
@@ -86,22 +77,7 @@ void TformAviso::mostrar(const std::string& conteudo, const std::string& ajudaDo
     exibir(conteudo);
 }
 
-void TformAviso::abrirAjuda() {
-    Plataforma& plataforma = Plataforma::atual();
-    const std::string titulo = texto("geral", "nomeAplicacao");
-    if (!plataforma.existeArquivo(caminhoAjuda)) {
-        plataforma.mostrarMensagem(texto("geral", "erroEncontrarAjuda"), titulo, BotoesMensagem::Ok);
-        return;
-    }
-    bool aberto = false;
-    try {
-        aberto = plataforma.abrirDocumento(caminhoAjuda);
-    } catch (const DException&) {
-        aberto = false;
-    }
-    // The desktop's refusal is a failure too, not a silent success.
-    if (!aberto) plataforma.mostrarMensagem(texto("geral", "erroAbrirNavegador"), titulo, BotoesMensagem::Ok);
-}
+void TformAviso::abrirAjuda() { abrirDocumentoAjuda(caminhoAjuda); }
 
 void TformAviso::done(int resultado) {
     // However the dialog closes, the next notice starts from the general help.
@@ -109,34 +85,10 @@ void TformAviso::done(int resultado) {
     QDialog::done(resultado);
 }
 
-void TformAviso::paintEvent(QPaintEvent*) {
-    QPainter pintor(this);
-    if (fundo.isNull()) {
-        pintor.fillRect(rect(), palette().window());
-    } else {
-        pintor.drawPixmap(0, 0, fundo);
-    }
-}
-
-void TformAviso::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    centrarJanela(this);
-}
-
 void TformAviso::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
         accept();
         return;
     }
-    QDialog::keyPressEvent(evento);
-}
-
-void TformAviso::mousePressEvent(QMouseEvent* evento) {
-    if (evento->button() == Qt::LeftButton) inicioArrasto = evento->globalPosition().toPoint() - pos();
-    QDialog::mousePressEvent(evento);
-}
-
-void TformAviso::mouseMoveEvent(QMouseEvent* evento) {
-    if (evento->buttons() & Qt::LeftButton) move(evento->globalPosition().toPoint() - inicioArrasto);
-    QDialog::mouseMoveEvent(evento);
+    DialogoSemBorda::keyPressEvent(evento);
 }

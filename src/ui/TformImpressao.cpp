@@ -3,10 +3,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QPainter>
 
 #include "core/Fachada.h"
-#include "ui/JanelaSemBorda.h"
+#include "ui/CursorOcupado.h"
 #include "ui/TVantorButton3D.h"
 #include "ui/TextoQt.h"
 #include "ui/TformVisualizarImpressao.h"
@@ -31,29 +30,25 @@ QLabel* criarRotulo(QWidget* pai, const char* nome, const QString& legenda, int 
 
 }  // namespace
 
-TformImpressao::TformImpressao(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint), dialogImpressao(this) {
+TformImpressao::TformImpressao(QWidget* pai)
+    : DialogoSemBorda(pai, "fmImpressao", QSize(272, 256)), dialogImpressao(this) {
     setObjectName(QStringLiteral("formImpressao"));
-    setModal(true);
-    setFixedSize(272, 256);
-    fundo = pixmapIdioma("fmImpressao", "imgFundo");
+    QWidget* base = corpo();
+    titulo = criarTitulo();
+    titulo->setText(texto("fmImpressao", "titulo"));
 
-    titulo = criarRotulo(this, "lblTitulo", texto("fmImpressao", "titulo"), 14, true);
-    titulo->setGeometry(40, 10, 180, 22);
-    QPalette branco = titulo->palette();
-    branco.setColor(QPalette::WindowText, QColor(0xF4, 0xF4, 0xF4));
-
-    explicacaoConteudo = criarRotulo(this, "lblExplicacaoConteudo", texto("fmImpressao", "lblExplicacaoConteudo"), 12, false);
+    explicacaoConteudo = criarRotulo(base, "lblExplicacaoConteudo", texto("fmImpressao", "lblExplicacaoConteudo"), 12, false);
     explicacaoConteudo->setGeometry(20, 56, 232, 18);
-    opcoes = new QComboBox(this);
+    opcoes = new QComboBox(base);
     opcoes->setObjectName(QStringLiteral("comboOpcoesImpressao"));
     opcoes->setGeometry(20, 76, 232, 28);
     for (const char* chave : {"comboOpcoesImpressaoItem1", "comboOpcoesImpressaoItem2", "comboOpcoesImpressaoItem3"}) {
         opcoes->addItem(texto("fmImpressao", chave));
     }
 
-    explicacaoRotulo = criarRotulo(this, "lblExplicacaoRotulo", texto("fmImpressao", "lblExplicacaoRotulo"), 12, false);
+    explicacaoRotulo = criarRotulo(base, "lblExplicacaoRotulo", texto("fmImpressao", "lblExplicacaoRotulo"), 12, false);
     explicacaoRotulo->setGeometry(20, 122, 232, 18);
-    rotulos = new QComboBox(this);
+    rotulos = new QComboBox(base);
     rotulos->setObjectName(QStringLiteral("comboRotulo"));
     rotulos->setGeometry(20, 142, 232, 28);
     for (const char* chave : {"comboRotuloItem1", "comboRotuloItem2", "comboRotuloItem3"}) {
@@ -62,17 +57,16 @@ TformImpressao::TformImpressao(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::Fra
     opcoes->setCurrentIndex(0);
     rotulos->setCurrentIndex(0);
 
-    btnVisualizar = criarBotaoGeral(this, "btnVisualizarImpressao", "imgBotao");
-    legendarBotao(btnVisualizar, texto("fmImpressao", "btnVisualizarImpressao"));
-    btnImprimirDoc = criarBotaoGeral(this, "btnImprimir", "imgBotao");
-    legendarBotao(btnImprimirDoc, texto("fmImpressao", "btnImprimir"));
+    for (QComboBox* lista : {opcoes, rotulos}) pintarEscuro(lista);
+    btnVisualizar = criarBotao(base, "btnVisualizarImpressao", "imgBotao", texto("fmImpressao", "btnVisualizarImpressao"));
+    btnImprimirDoc = criarBotao(base, "btnImprimir", "imgBotao", texto("fmImpressao", "btnImprimir"));
     const int yBotoes = height() - btnImprimirDoc->height() - 24;
     btnVisualizar->move(width() / 2 - btnVisualizar->width() - 6, yBotoes);
     btnImprimirDoc->move(width() / 2 + 6, yBotoes);
 
-    fechar = criarBotaoGeral(this, "btnFechar", "imgBtnFechar");
-    fechar->setToolTip(texto("geral", "hintBtnFechar"));
-    fechar->move(width() - fechar->width() - 8, 8);
+    fechar = criarBotaoFechar();
+    // Closing also brings the preview's picture up to date.
+    disconnect(fechar, &TVantorButton3D::clicked, this, &QDialog::reject);
 
     connect(btnImprimirDoc, &TVantorButton3D::clicked, this, &TformImpressao::imprimir);
     connect(btnVisualizar, &TVantorButton3D::clicked, this, &TformImpressao::visualizar);
@@ -81,9 +75,6 @@ TformImpressao::TformImpressao(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::Fra
         reject();
     });
 
-    new ArrastoJanela(this);
-    escurecerControles(this);
-    titulo->setPalette(branco);
     prepararImpressao(kModoListaImpressao);
     impressaoAtual = this;
 }
@@ -118,18 +109,3 @@ void TformImpressao::done(int resultado) {
     // dialog prints the main window's print list.
     prepararImpressao(kModoListaImpressao);
 }
-
-void TformImpressao::paintEvent(QPaintEvent*) {
-    QPainter pintor(this);
-    if (fundo.isNull()) {
-        pintor.fillRect(rect(), QColor(0x1e, 0x21, 0x27));
-    } else {
-        pintor.drawPixmap(0, 0, fundo);
-    }
-}
-
-void TformImpressao::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    centrarJanela(this);
-}
-

@@ -3,16 +3,15 @@
 // in the diagram dots, then printing through the system print dialog or the
 // preview. The main window shows it for its print list (diagrams only, the
 // content list fixed); the chord-sheet import calls prepararCifra() first.
-#include <QDialog>
-#include <QPixmap>
 
+#include "ui/DialogoSemBorda.h"
 #include "ui/ImpressoraQt.h"
 
 class QComboBox;
 class QLabel;
 class TVantorButton3D;
 
-class TformImpressao : public QDialog {
+class TformImpressao : public DialogoSemBorda {
     Q_OBJECT
 public:
     enum Modo { kModoCifra = 0, kModoListaImpressao = 1 };
@@ -46,12 +45,9 @@ public:
     TVantorButton3D* btnFechar() const { return fechar; }
 
 protected:
-    void paintEvent(QPaintEvent* evento) override;
-    void showEvent(QShowEvent* evento) override;
     void done(int resultado) override;
 
 private:
-    QPixmap fundo;
     QLabel* titulo;
     QLabel* explicacaoConteudo;
     QLabel* explicacaoRotulo;

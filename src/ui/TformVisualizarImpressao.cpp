@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 
 #include "core/Fachada.h"
 #include "ui/ImpressoraQt.h"
-#include "ui/JanelaSemBorda.h"
+#include "ui/CursorOcupado.h"
 #include "ui/SuperficieQt.h"
 #include "ui/TVantorButton3D.h"
 #include "ui/TextoQt.h"
@@ -45,23 +46,19 @@ private:
 }  // namespace
 
 TformVisualizarImpressao::TformVisualizarImpressao(QWidget* pai)
-    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint) {
+    : DialogoSemBorda(pai, "fmVisualizarImpressao", QSize(365, 509)) {
     setObjectName(QStringLiteral("formVisualizarImpressao"));
-    setModal(true);
-    setFixedSize(365, 509);
     barra = pixmapIdioma("fmVisualizarImpressao", "imgBarraSuperior");
 
-    topo = new BarraSuperior(this, barra);
+    // Clicks on the bar fall through to the dialog, which drags the window.
+    topo = new BarraSuperior(corpo(), barra);
     topo->setGeometry(0, 0, width(), kAlturaBarra);
-    new ArrastoJanela(topo);
 
-    btnImprimirDoc = criarBotaoGeral(topo, "btnImprimir", "imgBotaoPequeno");
-    legendarBotao(btnImprimirDoc, texto("fmVisualizarImpressao", "btnImprimir"));
+    btnImprimirDoc = criarBotao(topo, "btnImprimir", "imgBotaoPequeno", texto("fmVisualizarImpressao", "btnImprimir"));
     btnImprimirDoc->move(8, (kAlturaBarra - btnImprimirDoc->height()) / 2);
 
-    fechar = criarBotaoGeral(topo, "btnFechar", "imgBtnFechar");
-    fechar->setToolTip(texto("geral", "hintBtnFechar"));
-    fechar->move(width() - fechar->width() - 8, (kAlturaBarra - fechar->height()) / 2);
+    fechar = criarBotaoFechar();
+    fechar->raise();
 
     const int yControle = (kAlturaBarra - 24) / 2;
     rotuloPagina = new QLabel(texto("fmVisualizarImpressao", "lblPagina"), topo);
@@ -85,7 +82,9 @@ TformVisualizarImpressao::TformVisualizarImpressao(QWidget* pai)
     zoom->addItems({QStringLiteral("100%"), QStringLiteral("200%"), QStringLiteral("300%")});
     zoom->setGeometry(fechar->x() - 78, yControle, 70, 24);
 
-    area = new QScrollArea(this);
+    for (QWidget* controle : std::initializer_list<QWidget*>{spin, zoom}) pintarEscuro(controle);
+
+    area = new QScrollArea(corpo());
     area->setObjectName(QStringLiteral("areaPagina"));
     area->setGeometry(0, kAlturaBarra, width(), height() - kAlturaBarra);
     area->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -98,9 +97,7 @@ TformVisualizarImpressao::TformVisualizarImpressao(QWidget* pai)
     connect(spin, &QSpinBox::valueChanged, this, [this] { paginaOuZoomMudou(); });
     connect(zoom, &QComboBox::currentIndexChanged, this, [this] { paginaOuZoomMudou(); });
     connect(btnImprimirDoc, &TVantorButton3D::clicked, this, &TformVisualizarImpressao::imprimir);
-    connect(fechar, &TVantorButton3D::clicked, this, &QDialog::reject);
 
-    escurecerControles(this);
     QPalette fundoPagina = area->palette();
     fundoPagina.setColor(QPalette::Dark, QColor(0x3A, 0x3F, 0x47));
     area->setPalette(fundoPagina);
@@ -180,13 +177,12 @@ void TformVisualizarImpressao::done(int resultado) {
     spin->setValue(1);
 }
 
-void TformVisualizarImpressao::paintEvent(QPaintEvent*) {
-    QPainter pintor(this);
-    pintor.fillRect(rect(), QColor(0x3a, 0x3f, 0x47));
-}
-
 void TformVisualizarImpressao::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
+    DialogoSemBorda::showEvent(evento);
     // Centred on the screen, whatever opened it.
-    centrarJanela(this, true);
+    if (const QScreen* tela = QGuiApplication::primaryScreen()) {
+        QRect area = geometry();
+        area.moveCenter(tela->availableGeometry().center());
+        move(area.topLeft());
+    }
 }

@@ -2,10 +2,10 @@
 // The print preview: one page at a time at 100, 200 or 300 percent, a page
 // spinner, and printing from here. It is the preview window of FachadaGUI:
 // the print layout draws on its pictures and shows them through it.
-#include <QDialog>
 #include <QPixmap>
 
 #include "core/FachadaGUI.h"
+#include "ui/DialogoSemBorda.h"
 
 class QComboBox;
 class QLabel;
@@ -13,7 +13,7 @@ class QScrollArea;
 class QSpinBox;
 class TVantorButton3D;
 
-class TformVisualizarImpressao : public QDialog, public RespostasVisualizacao {
+class TformVisualizarImpressao : public DialogoSemBorda, public RespostasVisualizacao {
     Q_OBJECT
 public:
     explicit TformVisualizarImpressao(QWidget* pai = nullptr);
@@ -44,7 +44,6 @@ public:
     QScrollArea* areaPagina() const { return area; }
 
 protected:
-    void paintEvent(QPaintEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void done(int resultado) override;
 
