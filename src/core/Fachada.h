@@ -13,6 +13,7 @@
 #include "scales/EscalaExibicao.h"
 
 class Acorde;
+class DialogoImpressao;
 class InstrumentoCordas;
 class PosicaoHarmonica;
 
@@ -92,6 +93,18 @@ public:
     int32_t posicaoAnteriorEscala();
     void setTom(const std::string& tom);
     std::string getTom();
+
+    // Printing.
+    void setTextoImpressao(const std::string& texto);
+    std::string getTextoImpressao() const;
+    // Content: 0 text and diagrams, 1 diagrams only, 2 text only. Label: 0
+    // fingers, 1 notes, 2 intervals. Prints the sheet text and a copy of the
+    // print list on the current instrument; a cancelled dialog prints nothing.
+    void imprimir(DialogoImpressao& dialogo, int conteudo, int rotulo);
+    // Builds the preview pages, leaves them at 100 percent showing that page,
+    // and shows the preview window modally.
+    void visualizar(int conteudo, int rotulo, int pagina, int zoom);
+    void mostrarPagina(int pagina, int zoom);
 
 private:
     Fachada() = default;

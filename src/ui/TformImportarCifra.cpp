@@ -12,12 +12,14 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "core/Fachada.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/Plataforma.h"
 #include "import/FolhaCifra.h"
 #include "import/LinhaCifra.h"
 #include "ui/AbrirAjuda.h"
-#include "ui/ImpressaoCifra.h"
+#include "ui/CursorOcupado.h"
+#include "ui/TformImpressao.h"
 #include "ui/OperacoesListaImpressao.h"
 #include "ui/TVantorButton3D.h"
 #include "ui/TextoQt.h"
@@ -52,12 +54,6 @@ QFont fonteCifra() {
 const char* const kEstiloMemo =
     "QPlainTextEdit { background: #f7f7f4; color: #17191d; border: 1px solid #0b0c0e; border-radius: 4px;"
     " selection-background-color: #f4a62a; selection-color: #15171b; }";
-
-// The cursor shows the program busy until the scope ends, however it ends.
-struct CursorOcupado {
-    CursorOcupado() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~CursorOcupado() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
@@ -220,21 +216,25 @@ void TformImportarCifra::importar() {
 }
 
 void TformImportarCifra::imprimir() {
-    std::string folha;
+    TformImpressao* dialogo = TformImpressao::atual();
     {
-        CursorOcupado ocupado;
+        const CursorOcupado ocupado(Qt::BusyCursor);
+        if (dialogo != nullptr) dialogo->prepararCifra();
         const std::vector<std::string> linhas = linhas1252();
+        std::string folha;
         for (const std::string& linha : linhas) folha += linha + '\n';
         if (OperacoesListaImpressao* lista = OperacoesListaImpressao::atual()) {
             lista->limparListaImpressao();
+            // Not forced: a chord already in the list gets one diagram, however often the song plays it.
             for (const std::string& linha : linhas) {
                 for (const std::string& acorde : linhaCifra::acordes(linha)) {
                     lista->adicionarCifraImpressao(acorde, false);
                 }
             }
         }
+        Fachada::getInstancia()->setTextoImpressao(folha);
     }
-    abrirImpressaoCifra(folha);
+    if (dialogo != nullptr) dialogo->exec();
 }
 
 void TformImportarCifra::abrirAjuda() {

@@ -29,7 +29,8 @@ public:
     void transpor(DirecaoTransposicao direcao);
     // Every chord of the sheet, in order, forced into the print list; then the window closes.
     void importar();
-    // The print list emptied and refilled with the sheet's chords (each once), then the print dialog.
+    // The print list emptied and refilled with the sheet's chords (each once), the
+    // song's text handed to the print manager, then the print dialog, modal.
     void imprimir();
     void abrirAjuda();
 

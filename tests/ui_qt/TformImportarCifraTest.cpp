@@ -4,16 +4,21 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "Modal.h"
 #include "Vistas.h"
+#include "core/Fachada.h"
 #include "fakes/ListaImpressaoFalsa.h"
 #include "support/IdiomaDeTeste.h"
 #include "ui/TVantorButton3D.h"
+#include "printing/GerenciadorImpressao.h"
 #include "ui/TformImportarCifra.h"
+#include "ui/TformImpressao.h"
 
 namespace {
 
@@ -134,13 +139,26 @@ TEST_F(TformImportarCifraTest, ImportarForcaCadaAcordeEmOrdemEFecha) {
     EXPECT_FALSE(janela.isVisible());
 }
 
-TEST_F(TformImportarCifraTest, ImprimirEsvaziaAListaEAcrescentaSemForcar) {
+TEST_F(TformImportarCifraTest, ImprimirEsvaziaAListaEAcrescentaSemForcarEMostraODialogoDaCifra) {
+    GerenciadorImpressao::substituirInstancia(std::make_unique<GerenciadorImpressao>());
+    TformImpressao dialogo;
     TformImportarCifra janela;
     janela.memoTextoCifra()->setPlainText(QStringLiteral("Am  F  Am\n[C]la la [Am]la"));
+    bool mostrado = false;
+    quandoModalAbrir([&](QWidget* modal) {
+        mostrado = modal == &dialogo;
+        // Prepared for a sheet: the content list open at "text and diagrams".
+        EXPECT_TRUE(dialogo.comboOpcoesImpressao()->isEnabled());
+        EXPECT_EQ(dialogo.getConteudo(), 0);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        // Filled before the dialog shows.
+        EXPECT_EQ(lista.chamadas, (std::vector<std::string>{"limpar", "Am", "F", "Am", "C", "Am"}));
+        EXPECT_EQ(Fachada::getInstancia()->getTextoImpressao(), "Am  F  Am\n[C]la la [Am]la\n");
+        dialogo.reject();
+    });
     QTest::mouseClick(janela.btnImprimir(), Qt::LeftButton);
-    const std::vector<std::string> esperadas = {"limpar", "Am", "F", "Am", "C", "Am"};
-    EXPECT_EQ(lista.chamadas, esperadas);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(mostrado);
+    GerenciadorImpressao::substituirInstancia(nullptr);
 }
 
 TEST_F(TformImportarCifraTest, AjudaAbreATelaDeCifras) {
