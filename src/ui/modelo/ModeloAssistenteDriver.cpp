@@ -104,12 +104,11 @@ std::string ModeloAssistenteDriver::explicacao() const {
 
 ModeloAssistenteDriver::Botoes ModeloAssistenteDriver::botoes() const {
     switch (etapaAtual) {
-        case Etapa::Apresentar: return {true, true, true, false, false, false};
+        case Etapa::Apresentar: return kBotoesIniciais;
         case Etapa::Perguntar: return {false, false, true, true, true, false};
         case Etapa::Confirmado:
         case Etapa::NaoEncontrado: return {false, true, false, false, false, true};
         case Etapa::Cancelado: break;
     }
-    // Closed: ready for the next run (Finish hidden, Cancel enabled).
-    return {true, true, true, false, false, false};
+    return kBotoesIniciais;
 }

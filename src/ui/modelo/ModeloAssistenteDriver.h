@@ -32,6 +32,9 @@ public:
         bool operator==(const Botoes&) const = default;
     };
 
+    // The introduction's buttons, and those a closed wizard is left with for its next run.
+    static constexpr Botoes kBotoesIniciais{true, true, true, false, false, false};
+
     static constexpr int kCanal = 1;
     static constexpr int kPrograma = 0;
     static constexpr int kResultadoCancelado = -1;
