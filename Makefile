@@ -6,11 +6,13 @@ JOBS ?= $(shell nproc)
 
 SANITIZE_DIR := $(BUILD_DIR)/sanitize
 FUZZ_DIR := $(BUILD_DIR)/fuzz
+# Where `make install` puts the program; DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
 # Seconds per harness: `make fuzz` runs long, the test command briefly.
 FUZZ_SECONDS ?= 60
 FUZZ_SECONDS_TEST ?= 5
 
-.PHONY: all deps build run test test-main test-sanitize test-fuzz fuzz fuzz-build bench clean
+.PHONY: all deps build run test test-main test-sanitize test-fuzz fuzz fuzz-build bench install clean
 
 all: build
 
@@ -59,6 +61,15 @@ fuzz: fuzz-build
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+# The program directory under $(PREFIX)/lib/brelvio, launchers in
+# $(PREFIX)/bin, desktop entry and icon; through sudo when not root and the
+# destination (or the nearest folder that exists on the way) is not writable.
+install: build
+	@dest="$(DESTDIR)$(PREFIX)"; nearest="$$dest"; \
+	while [ ! -e "$$nearest" ]; do nearest=$$(dirname "$$nearest"); done; \
+	if [ "$$(id -u)" -ne 0 ] && [ ! -w "$$nearest" ]; then sudo=sudo; else sudo=; fi; \
+	$$sudo env DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD_DIR)
