@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/Plataforma.h"
+#include "ui/AbrirAjuda.h"
 #include "ui/TVantorButton3D.h"
 #include "ui/TextoQt.h"
 
@@ -99,22 +99,7 @@ void TformAviso::mostrar(const std::string& conteudo, const std::string& ajudaDo
     exibir(conteudo);
 }
 
-void TformAviso::abrirAjuda() {
-    Plataforma& plataforma = Plataforma::atual();
-    const std::string titulo = texto("geral", "nomeAplicacao");
-    if (!plataforma.existeArquivo(caminhoAjuda)) {
-        plataforma.mostrarMensagem(texto("geral", "erroEncontrarAjuda"), titulo, BotoesMensagem::Ok);
-        return;
-    }
-    bool aberto = false;
-    try {
-        aberto = plataforma.abrirDocumento(caminhoAjuda);
-    } catch (const DException&) {
-        aberto = false;
-    }
-    // The desktop's refusal is a failure too, not a silent success.
-    if (!aberto) plataforma.mostrarMensagem(texto("geral", "erroAbrirNavegador"), titulo, BotoesMensagem::Ok);
-}
+void TformAviso::abrirAjuda() { abrirDocumentoAjuda(caminhoAjuda); }
 
 void TformAviso::done(int resultado) {
     // However the dialog closes, the next notice starts from the general help.
