@@ -67,10 +67,7 @@ QLabel* criarRotulo(QWidget* pai, const char* nome, const QRect& area, const QFo
 
 // A picture button of section "geral" with the caption of this window's key.
 TVantorButton3D* criarBotao(QWidget* pai, const char* nome, const char* imagem) {
-    auto* botao = new TVantorButton3D(pai);
-    botao->setObjectName(QString::fromLatin1(nome));
-    botao->SetImagemPressionada(pixmapIdioma("geral", std::string(imagem) + "Pressionado"));
-    botao->SetImagemSolta(pixmapIdioma("geral", std::string(imagem) + "Solto"));
+    TVantorButton3D* botao = criarBotaoIdioma(pai, nome, "geral", imagem);
     const QFont letra = fonte(12, true);
     botao->SetTextFont(letra, Qt::white);
     botao->SetTextShadedFont(letra, QColor(0x20, 0x20, 0x20));

@@ -20,14 +20,6 @@ std::string texto(const char* secao, const char* chave) {
     return GerenciadorIdiomas::getInstancia()->getTexto(secao, chave);
 }
 
-TVantorButton3D* criarBotao(QWidget* pai, const char* nome, const std::string& chaveImagem) {
-    auto* botao = new TVantorButton3D(pai);
-    botao->setObjectName(QString::fromLatin1(nome));
-    botao->SetImagemPressionada(pixmapIdioma("geral", chaveImagem + "Pressionado"));
-    botao->SetImagemSolta(pixmapIdioma("geral", chaveImagem + "Solto"));
-    botao->SetPressed(false);
-    return botao;
-}
 }  // namespace
 
 TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint) {
@@ -52,7 +44,7 @@ TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWi
     fonteMensagem.setPixelSize(14);
     mensagem->setFont(fonteMensagem);
 
-    prosseguir = criarBotao(this, "btnProsseguir", "imgBotao");
+    prosseguir = criarBotaoIdioma(this, "btnProsseguir", "geral", "imgBotao");
     QFont fonteBotao;
     fonteBotao.setPixelSize(12);
     fonteBotao.setBold(true);
@@ -62,9 +54,9 @@ TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWi
     prosseguir->SetText(textoQt(texto("fmAviso", "btnProsseguir")));
     prosseguir->move((width() - prosseguir->width()) / 2, height() - prosseguir->height() - 18);
 
-    ajuda = criarBotao(this, "btnAjuda", "imgBtnAjuda");
+    ajuda = criarBotaoIdioma(this, "btnAjuda", "geral", "imgBtnAjuda");
     ajuda->setToolTip(textoQt(texto("geral", "hintBtnAjuda")));
-    fechar = criarBotao(this, "btnFechar", "imgBtnFechar");
+    fechar = criarBotaoIdioma(this, "btnFechar", "geral", "imgBtnFechar");
     fechar->setToolTip(textoQt(texto("geral", "hintBtnFechar")));
     fechar->move(width() - fechar->width() - 8, 8);
     ajuda->move(fechar->x() - ajuda->width() - 4, 8);
