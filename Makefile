@@ -60,7 +60,7 @@ fuzz: fuzz-build
 	scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@scripts/bench $(BUILD_DIR)
 
 # Sets $$sudo to "sudo" when not root and the destination (or the nearest
 # folder that exists on the way to it) is not writable.

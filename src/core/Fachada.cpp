@@ -2,11 +2,14 @@
 
 #include <utility>
 
+#include "core/FachadaGUI.h"
 #include "core/GerenciadorConfiguracao.h"
+#include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "harmony/GerenciadorAcordes.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/PosicaoHarmonica.h"
+#include "printing/GerenciadorImpressao.h"
 #include "scales/GerenciadorEscalas.h"
 #include "sound/SaidaMIDI.h"
 
@@ -60,6 +63,9 @@ InstrumentoCordas* Fachada::getInstrumentoAtual() const { return instrumentos().
 InstrumentoCordas* Fachada::getInstrumentoAnterior() const { return instrumentos().getInstrumentoAnterior(); }
 void Fachada::addInstrumento(const InstrumentoCordas* instrumento) { instrumentos().addInstrumento(instrumento); }
 void Fachada::delInstrumento(int indice) { instrumentos().delInstrumento(indice); }
+void Fachada::editInstrumento(int indice, const InstrumentoCordas* instrumento) {
+    instrumentos().editInstrumento(indice, instrumento);
+}
 std::vector<std::string> Fachada::getNomesInstrumentos() { return instrumentos().getNomesInstrumentos(); }
 std::shared_ptr<InstrumentoCordas> Fachada::getInstrumento(int indice) { return instrumentos().getInstrumento(indice); }
 
@@ -121,3 +127,28 @@ int32_t Fachada::proximaPosicaoEscala() { return escalas().proximaPosicao(); }
 int32_t Fachada::posicaoAnteriorEscala() { return escalas().posicaoAnterior(); }
 void Fachada::setTom(const std::string& tom) { escalas().setTom(tom); }
 std::string Fachada::getTom() { return escalas().getTom(); }
+
+// Printing.
+
+void Fachada::setTextoImpressao(const std::string& texto) { GerenciadorImpressao::getInstancia()->setTextoImpressao(texto); }
+std::string Fachada::getTextoImpressao() const { return GerenciadorImpressao::getInstancia()->getTextoImpressao(); }
+
+void Fachada::imprimir(DialogoImpressao& dialogo, int conteudo, int rotulo) {
+    const auto lista = FachadaGUI::getInstancia()->getCopiaListaImpressao();
+    InstrumentoCordas* instrumento = getInstrumentoAtual();
+    if (instrumento == nullptr) throw IllegalArgumentException("instrumento \xE9 NULL", "NULL", "Fachada", "imprimir");
+    GerenciadorImpressao::getInstancia()->imprimir(dialogo, conteudo, rotulo, getTextoImpressao(), *instrumento, *lista);
+}
+
+void Fachada::visualizar(int conteudo, int rotulo, int pagina, int zoom) {
+    const auto lista = FachadaGUI::getInstancia()->getCopiaListaImpressao();
+    InstrumentoCordas* instrumento = getInstrumentoAtual();
+    if (instrumento == nullptr) throw IllegalArgumentException("instrumento \xE9 NULL", "NULL", "Fachada", "visualizar");
+    GerenciadorImpressao& impressao = *GerenciadorImpressao::getInstancia();
+    const std::string texto = getTextoImpressao();
+    impressao.visualizar(conteudo, rotulo, pagina, zoom, texto, *instrumento, *lista);
+    impressao.visualizar(conteudo, rotulo, pagina, 100, texto, *instrumento, *lista);
+    FachadaGUI::getInstancia()->exibirVisualizacao();
+}
+
+void Fachada::mostrarPagina(int pagina, int zoom) { GerenciadorImpressao::getInstancia()->mostrarPagina(pagina, zoom); }

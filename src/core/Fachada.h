@@ -13,6 +13,7 @@
 #include "scales/EscalaExibicao.h"
 
 class Acorde;
+class DialogoImpressao;
 class InstrumentoCordas;
 class PosicaoHarmonica;
 
@@ -49,6 +50,8 @@ public:
     InstrumentoCordas* getInstrumentoAnterior() const;
     void addInstrumento(const InstrumentoCordas* instrumento);
     void delInstrumento(int indice);
+    // Replaces the instrument of a list index; built-ins are left alone.
+    void editInstrumento(int indice, const InstrumentoCordas* instrumento);
     std::vector<std::string> getNomesInstrumentos();
     std::shared_ptr<InstrumentoCordas> getInstrumento(int indice);
     // Remembers the current instrument as the previous one, then changes it.
@@ -90,6 +93,18 @@ public:
     int32_t posicaoAnteriorEscala();
     void setTom(const std::string& tom);
     std::string getTom();
+
+    // Printing.
+    void setTextoImpressao(const std::string& texto);
+    std::string getTextoImpressao() const;
+    // Content: 0 text and diagrams, 1 diagrams only, 2 text only. Label: 0
+    // fingers, 1 notes, 2 intervals. Prints the sheet text and a copy of the
+    // print list on the current instrument; a cancelled dialog prints nothing.
+    void imprimir(DialogoImpressao& dialogo, int conteudo, int rotulo);
+    // Builds the preview pages, leaves them at 100 percent showing that page,
+    // and shows the preview window modally.
+    void visualizar(int conteudo, int rotulo, int pagina, int zoom);
+    void mostrarPagina(int pagina, int zoom);
 
 private:
     Fachada() = default;

@@ -25,3 +25,20 @@ std::string FachadaGUI::getTomSelecionado() const {
 bool FachadaGUI::configuracoesAbertasPeloInstrumento() const {
     return janelaPrincipal != nullptr && janelaPrincipal->configuracoesAbertasPeloInstrumento();
 }
+
+std::optional<TamanhoPagina> FachadaGUI::tamanhoPaginaImpressora() const {
+    if (visualizacao == nullptr) return std::nullopt;
+    return visualizacao->tamanhoPaginaImpressora();
+}
+
+std::unique_ptr<SuperficieDesenho> FachadaGUI::novaPaginaVisualizacao(int largura, int altura) {
+    return visualizacao == nullptr ? nullptr : visualizacao->novaPagina(largura, altura);
+}
+
+void FachadaGUI::mostrarPaginaVisualizacao(const SuperficieDesenho& pagina, int paginas, int largura, int altura) {
+    if (visualizacao != nullptr) visualizacao->mostrarPagina(pagina, paginas, largura, altura);
+}
+
+void FachadaGUI::exibirVisualizacao() {
+    if (visualizacao != nullptr) visualizacao->exibir();
+}

@@ -4,11 +4,13 @@
 // withdraws when it is destroyed. Until a window registers, the questions get
 // the answers of a window with nothing selected.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/base/ColecaoPtr.h"
 #include "core/base/Plataforma.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
+#include "printing/SuperficieDesenho.h"
 
 using ListaImpressao = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
 
@@ -25,6 +27,28 @@ public:
     virtual bool configuracoesAbertasPeloInstrumento() const = 0;
 };
 
+// A printer page in device units.
+struct TamanhoPagina {
+    int largura = 0;
+    int altura = 0;
+    bool operator==(const TamanhoPagina&) const = default;
+};
+
+// What the print preview window answers: the pictures the preview pages are
+// drawn on, the default printer's page that they copy, and showing them.
+class RespostasVisualizacao {
+public:
+    virtual ~RespostasVisualizacao() = default;
+    // Nothing when no printer is installed or its page cannot be read.
+    virtual std::optional<TamanhoPagina> tamanhoPaginaImpressora() const = 0;
+    // A blank page picture of that many pixels.
+    virtual std::unique_ptr<SuperficieDesenho> novaPagina(int largura, int altura) = 0;
+    // One of the pictures novaPagina made, the page count and the page size.
+    virtual void mostrarPagina(const SuperficieDesenho& pagina, int paginas, int largura, int altura) = 0;
+    // Shows the preview window modally.
+    virtual void exibir() = 0;
+};
+
 class FachadaGUI {
 public:
     static FachadaGUI* getInstancia();
@@ -33,6 +57,10 @@ public:
     // stays owned by its creator.
     void registrarJanelaPrincipal(RespostasJanelaPrincipal* janela) { janelaPrincipal = janela; }
     RespostasJanelaPrincipal* getJanelaPrincipal() const { return janelaPrincipal; }
+
+    // The print preview that answers from now on; nullptr withdraws it.
+    void registrarVisualizacao(RespostasVisualizacao* janela) { visualizacao = janela; }
+    RespostasVisualizacao* getVisualizacao() const { return visualizacao; }
 
     // Plain message boxes of the current platform, no icon; an empty title
     // leaves them untitled. Ok or Cancelar, whichever was pressed.
@@ -47,6 +75,14 @@ public:
     std::string getTomSelecionado() const;
     bool configuracoesAbertasPeloInstrumento() const;
 
+    // Without a preview window there is no printer page to copy, no picture
+    // to draw on (nullptr) and nothing to show.
+    std::optional<TamanhoPagina> tamanhoPaginaImpressora() const;
+    std::unique_ptr<SuperficieDesenho> novaPaginaVisualizacao(int largura, int altura);
+    void mostrarPaginaVisualizacao(const SuperficieDesenho& pagina, int paginas, int largura, int altura);
+    void exibirVisualizacao();
+
 private:
     RespostasJanelaPrincipal* janelaPrincipal = nullptr;
+    RespostasVisualizacao* visualizacao = nullptr;
 };

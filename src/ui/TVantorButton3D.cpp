@@ -4,8 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/TextoQt.h"
-
 TVantorButton3D::TVantorButton3D(QWidget* pai) : QWidget(pai) {
     setFixedSize(100, 27);
     setCursor(Qt::PointingHandCursor);
@@ -211,13 +209,4 @@ void TVantorButton3D::mouseReleaseEvent(QMouseEvent* evento) {
         if (clicou) emit clicked();
     }
     QWidget::mouseReleaseEvent(evento);
-}
-
-TVantorButton3D* criarBotaoIdioma(QWidget* pai, const char* nome, const std::string& secao, const std::string& chave) {
-    auto* botao = new TVantorButton3D(pai);
-    botao->setObjectName(QString::fromLatin1(nome));
-    botao->SetImagemPressionada(pixmapIdioma(secao, chave + "Pressionado"));
-    botao->SetImagemSolta(pixmapIdioma(secao, chave + "Solto"));
-    botao->SetPressed(false);
-    return botao;
 }

@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
-#include <string>
 
 enum TVantorButton3DStyle {
     bsDropWhenPressed,  // pressed only while the mouse button is held
@@ -104,7 +103,3 @@ private:
     bool soltarNoProximoUp = false;
     bool cliqueIniciado = false;
 };
-
-// A button drawn with the loaded language's pictures "<chave>Pressionado" and
-// "<chave>Solto" of the section, shown released, named for tests.
-TVantorButton3D* criarBotaoIdioma(QWidget* pai, const char* nome, const std::string& secao, const std::string& chave);

@@ -1,13 +1,9 @@
 #include "ui/TformAssistenteConfiguracaoDriver.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QProcess>
-#include <QScreen>
 #include <QStringList>
 
 #include "core/base/GerenciadorIdiomas.h"
@@ -59,20 +55,13 @@ QLabel* criarRotulo(QWidget* pai, const char* nome, const QRect& area, const QFo
     rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Texts drag the window like its background.
     rotulo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette cores = rotulo->palette();
-    cores.setColor(QPalette::WindowText, cor);
-    rotulo->setPalette(cores);
+    rotulo->setStyleSheet(QStringLiteral("color: %1;").arg(cor.name()));
     return rotulo;
 }
 
-// A picture button of section "geral" with the caption of this window's key.
-TVantorButton3D* criarBotao(QWidget* pai, const char* nome, const char* imagem) {
-    TVantorButton3D* botao = criarBotaoIdioma(pai, nome, "geral", imagem);
-    const QFont letra = fonte(12, true);
-    botao->SetTextFont(letra, Qt::white);
-    botao->SetTextShadedFont(letra, QColor(0x20, 0x20, 0x20));
-    botao->SetTextShaded(true);
-    botao->SetText(textoQt(texto(nome)));
+// Captioned with the key of the same name; each step shows its own.
+TVantorButton3D* botaoDePasso(QWidget* pai, const char* nome, const char* imagem) {
+    TVantorButton3D* botao = DialogoSemBorda::criarBotao(pai, nome, imagem, textoQt(texto(nome)));
     botao->hide();
     return botao;
 }
@@ -86,27 +75,22 @@ bool iniciarProcesso(const std::string& programa, const std::vector<std::string>
 }  // namespace
 
 TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(QWidget* pai)
-    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint),
+    : DialogoSemBorda(pai, kSecao, QSize(kLargura, kAltura)),
       assistente(SaidaMIDI::getInstancia()->getDispositivos()),
       iniciador(iniciarProcesso) {
     setObjectName(QStringLiteral("formAssistenteConfiguracaoDriver"));
-    setModal(true);
-    setFixedSize(kLargura, kAltura);
     setWindowTitle(textoQt(texto("titulo")));
-    fundo = pixmapIdioma(kSecao, "imgFundo");
+    criarTitulo()->setText(windowTitle());
+    criarBotaoFechar();
+    QWidget* area = corpo();
 
-    // The title sits in the band right of the emblem, like a frame's caption.
-    tituloJanela = criarRotulo(this, "lblTituloJanela", QRect(40, 0, kLargura - 60, 39), fonte(14, true), kCorTitulo);
-    tituloJanela->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    tituloJanela->setText(windowTitle());
-
-    titulo1 = criarRotulo(this, "lblTitulo1", QRect(kMargem, kTopo, kLarguraEsquerda, 36), fonte(14, true), kCorAmbar);
+    titulo1 = criarRotulo(area, "lblTitulo1", QRect(kMargem, kTopo, kLarguraEsquerda, 36), fonte(14, true), kCorAmbar);
     titulo1->setText(textoQt(texto("lblTitulo1-A")));
-    explicacao1 = criarRotulo(this, "lblExplicacao1", QRect(kMargem, kTopo + 42, kLarguraEsquerda, 112), fonte(12, false),
+    explicacao1 = criarRotulo(area, "lblExplicacao1", QRect(kMargem, kTopo + 42, kLarguraEsquerda, 112), fonte(12, false),
                               kCorTexto);
     explicacao1->setText(textoQt(texto("lblExplicacao1-A")));
 
-    linkVolume = new QLabel(this);
+    linkVolume = new QLabel(area);
     linkVolume->setObjectName(QStringLiteral("lblLinkVolumeWindows"));
     linkVolume->setGeometry(kMargem, kYBotoes + 4, kLarguraEsquerda, 20);
     linkVolume->setFont(fonte(12, false));
@@ -117,16 +101,16 @@ TformAssistenteConfiguracaoDriver::TformAssistenteConfiguracaoDriver(QWidget* pa
                             .arg(kCorAmbar.name(), textoQt(texto("lblLinkVolumeWindows")).toHtmlEscaped()));
     connect(linkVolume, &QLabel::linkActivated, this, [this] { abrirVolume(); });
 
-    titulo2 = criarRotulo(this, "lblTitulo2", QRect(kColunaDireita, kTopo, kLarguraDireita, 36), fonte(14, true),
+    titulo2 = criarRotulo(area, "lblTitulo2", QRect(kColunaDireita, kTopo, kLarguraDireita, 36), fonte(14, true),
                           kCorTitulo);
-    explicacao2 = criarRotulo(this, "lblExplicacao2", QRect(kColunaDireita, kTopo + 42, kLarguraDireita, 104),
+    explicacao2 = criarRotulo(area, "lblExplicacao2", QRect(kColunaDireita, kTopo + 42, kLarguraDireita, 104),
                               fonte(12, false), kCorTexto);
 
-    prosseguir = criarBotao(this, "btnProsseguir", "imgBotao");
-    cancelar = criarBotao(this, "btnCancelar", "imgBotao");
-    escutando = criarBotao(this, "btnEscutando", "imgBotaoLargo");
-    naoEscutando = criarBotao(this, "btnNaoEscutando", "imgBotaoLargo");
-    finalizar = criarBotao(this, "btnFinalizar", "imgBotao");
+    prosseguir = botaoDePasso(area, "btnProsseguir", "imgBotao");
+    cancelar = botaoDePasso(area, "btnCancelar", "imgBotao");
+    escutando = botaoDePasso(area, "btnEscutando", "imgBotaoLargo");
+    naoEscutando = botaoDePasso(area, "btnNaoEscutando", "imgBotaoLargo");
+    finalizar = botaoDePasso(area, "btnFinalizar", "imgBotao");
     // Right-aligned pairs: the step's forward button last.
     const int direita = kLargura - kMargem;
     prosseguir->move(direita - prosseguir->width(), kYBotoes);
@@ -244,32 +228,4 @@ void TformAssistenteConfiguracaoDriver::keyPressEvent(QKeyEvent* evento) {
         return;
     }
     QDialog::keyPressEvent(evento);
-}
-
-void TformAssistenteConfiguracaoDriver::paintEvent(QPaintEvent*) {
-    QPainter pintor(this);
-    if (fundo.isNull()) {
-        pintor.fillRect(rect(), QColor(0x1B, 0x1E, 0x23));
-    } else {
-        pintor.drawPixmap(0, 0, fundo);
-    }
-}
-
-void TformAssistenteConfiguracaoDriver::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    if (const QScreen* tela = QGuiApplication::primaryScreen()) {
-        QRect area = geometry();
-        area.moveCenter(tela->availableGeometry().center());
-        move(area.topLeft());
-    }
-}
-
-void TformAssistenteConfiguracaoDriver::mousePressEvent(QMouseEvent* evento) {
-    if (evento->button() == Qt::LeftButton) inicioArrasto = evento->globalPosition().toPoint() - pos();
-    QDialog::mousePressEvent(evento);
-}
-
-void TformAssistenteConfiguracaoDriver::mouseMoveEvent(QMouseEvent* evento) {
-    if (evento->buttons() & Qt::LeftButton) move(evento->globalPosition().toPoint() - inicioArrasto);
-    QDialog::mouseMoveEvent(evento);
 }

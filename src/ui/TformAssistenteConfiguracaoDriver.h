@@ -3,20 +3,19 @@
 // playing a short run of notes on each device in turn and asking. The steps
 // and their texts are ModeloAssistenteDriver's; this window draws them on the
 // language's background picture and forwards the clicks.
-#include <QDialog>
-#include <QPixmap>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/DialogoSemBorda.h"
 #include "ui/modelo/ModeloAssistenteDriver.h"
 #include "ui/modelo/MisturadorVolume.h"
 
 class QLabel;
 class TVantorButton3D;
 
-class TformAssistenteConfiguracaoDriver : public QDialog {
+class TformAssistenteConfiguracaoDriver : public DialogoSemBorda {
     Q_OBJECT
 public:
     // Reads the device names of the MIDI output now, and looks for the
@@ -27,7 +26,7 @@ public:
     // The wizard created last and still alive, for the windows that run it.
     static TformAssistenteConfiguracaoDriver* atual();
 
-    // Modal, centred on the screen. The index of the device the user heard,
+    // Modal, centred. The index of the device the user heard,
     // -1 when cancelled, 0 when no device was heard.
     int executar();
 
@@ -51,11 +50,8 @@ public:
     TVantorButton3D* btnFinalizar() const { return finalizar; }
 
 protected:
-    void paintEvent(QPaintEvent* evento) override;
-    void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseMoveEvent(QMouseEvent* evento) override;
+    // Esc and the close button: Cancel before the final steps, Finish in them.
     void reject() override;
 
 private:
@@ -67,8 +63,6 @@ private:
     void aoFinalizar();
 
     ModeloAssistenteDriver assistente;
-    QPixmap fundo;
-    QLabel* tituloJanela;
     QLabel* titulo1;
     QLabel* explicacao1;
     QLabel* linkVolume;
@@ -82,5 +76,4 @@ private:
     std::optional<ComandoMisturador> misturador;
     Iniciador iniciador;
     bool tocando = false;
-    QPoint inicioArrasto;
 };

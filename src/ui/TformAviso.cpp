@@ -1,11 +1,7 @@
 #include "ui/TformAviso.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
 
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/Plataforma.h"
@@ -22,11 +18,8 @@ std::string texto(const char* secao, const char* chave) {
 
 }  // namespace
 
-TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint) {
+TformAviso::TformAviso(QWidget* pai) : DialogoSemBorda(pai, "fmAviso", QSize(402, 268)) {
     setObjectName(QStringLiteral("formAviso"));
-    setModal(true);
-    setFixedSize(402, 268);
-    fundo = pixmapIdioma("fmAviso", "imgFundo");
 
     mensagem = new QLabel(this);
     mensagem->setObjectName(QStringLiteral("lblMensagem"));
@@ -44,19 +37,12 @@ TformAviso::TformAviso(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::FramelessWi
     fonteMensagem.setPixelSize(14);
     mensagem->setFont(fonteMensagem);
 
-    prosseguir = criarBotaoIdioma(this, "btnProsseguir", "geral", "imgBotao");
-    QFont fonteBotao;
-    fonteBotao.setPixelSize(12);
-    fonteBotao.setBold(true);
-    prosseguir->SetTextFont(fonteBotao, Qt::white);
-    prosseguir->SetTextShadedFont(fonteBotao, QColor(0x20, 0x20, 0x20));
-    prosseguir->SetTextShaded(true);
-    prosseguir->SetText(textoQt(texto("fmAviso", "btnProsseguir")));
+    prosseguir = criarBotao(this, "btnProsseguir", "imgBotao", textoQt(texto("fmAviso", "btnProsseguir")));
     prosseguir->move((width() - prosseguir->width()) / 2, height() - prosseguir->height() - 18);
 
-    ajuda = criarBotaoIdioma(this, "btnAjuda", "geral", "imgBtnAjuda");
+    ajuda = criarBotao(this, "btnAjuda", "imgBtnAjuda");
     ajuda->setToolTip(textoQt(texto("geral", "hintBtnAjuda")));
-    fechar = criarBotaoIdioma(this, "btnFechar", "geral", "imgBtnFechar");
+    fechar = criarBotao(this, "btnFechar", "imgBtnFechar");
     fechar->setToolTip(textoQt(texto("geral", "hintBtnFechar")));
     fechar->move(width() - fechar->width() - 8, 8);
     ajuda->move(fechar->x() - ajuda->width() - 4, 8);
@@ -99,40 +85,10 @@ void TformAviso::done(int resultado) {
     QDialog::done(resultado);
 }
 
-void TformAviso::paintEvent(QPaintEvent*) {
-    QPainter pintor(this);
-    if (fundo.isNull()) {
-        pintor.fillRect(rect(), palette().window());
-    } else {
-        pintor.drawPixmap(0, 0, fundo);
-    }
-}
-
-void TformAviso::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    QRect area = geometry();
-    if (const QWidget* pai = parentWidget(); pai != nullptr && pai->isVisible()) {
-        area.moveCenter(pai->geometry().center());
-    } else if (const QScreen* tela = QGuiApplication::primaryScreen()) {
-        area.moveCenter(tela->availableGeometry().center());
-    }
-    move(area.topLeft());
-}
-
 void TformAviso::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
         accept();
         return;
     }
-    QDialog::keyPressEvent(evento);
-}
-
-void TformAviso::mousePressEvent(QMouseEvent* evento) {
-    if (evento->button() == Qt::LeftButton) inicioArrasto = evento->globalPosition().toPoint() - pos();
-    QDialog::mousePressEvent(evento);
-}
-
-void TformAviso::mouseMoveEvent(QMouseEvent* evento) {
-    if (evento->buttons() & Qt::LeftButton) move(evento->globalPosition().toPoint() - inicioArrasto);
-    QDialog::mouseMoveEvent(evento);
+    DialogoSemBorda::keyPressEvent(evento);
 }

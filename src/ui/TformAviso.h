@@ -1,14 +1,14 @@
 #pragma once
 // The notice dialog: a message with a proceed button and a help button that
 // opens a help document, the general one unless the caller names another.
-#include <QDialog>
-#include <QPixmap>
 #include <string>
+
+#include "ui/DialogoSemBorda.h"
 
 class QLabel;
 class TVantorButton3D;
 
-class TformAviso : public QDialog {
+class TformAviso : public DialogoSemBorda {
     Q_OBJECT
 public:
     // Centred on its parent (the main window) when shown.
@@ -34,21 +34,15 @@ public:
     TVantorButton3D* btnFechar() const { return fechar; }
 
 protected:
-    void paintEvent(QPaintEvent* evento) override;
-    void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseMoveEvent(QMouseEvent* evento) override;
     void done(int resultado) override;
 
 private:
     void exibir(const std::string& texto);
 
-    QPixmap fundo;
     QLabel* mensagem;
     TVantorButton3D* prosseguir;
     TVantorButton3D* ajuda;
     TVantorButton3D* fechar;
     std::string caminhoAjuda;
-    QPoint inicioArrasto;
 };

@@ -79,12 +79,14 @@ TVantorButton3D* botao(QWidget* pai, const char* nome, const char* secao, const 
     return b;
 }
 
-// Lists and fields of the dark control bar.
+// Lists and fields of the dark control bar. Only the window's own controls:
+// the dialogs it parents (the system's print dialog among them) keep their look.
 const char* const kEstiloControles =
-    "QComboBox, QLineEdit, QListWidget { background: #f4f5f7; color: #15171b; border: 1px solid #0b0c0e;"
-    " border-radius: 3px; padding: 1px 4px; selection-background-color: #f4a62a; selection-color: #15171b; }"
-    "QListWidget { padding: 0px; }"
-    "QLabel { color: #eef0f3; }";
+    "#formPrincipal > QComboBox, #formPrincipal > QLineEdit, #formPrincipal > QListWidget {"
+    " background: #f4f5f7; color: #15171b; border: 1px solid #0b0c0e; border-radius: 3px; padding: 1px 4px;"
+    " selection-background-color: #f4a62a; selection-color: #15171b; }"
+    "#formPrincipal > QListWidget { padding: 0px; }"
+    "#formPrincipal > QLabel { color: #eef0f3; }";
 
 bool todasCordasSemNota(const PosicaoHarmonica* posicao) {
     const auto* p = dynamic_cast<const Posicao*>(posicao);
@@ -543,21 +545,20 @@ void TformPrincipal::selecionarAcordeLista(int indice) {
     nomearAcordeBraco();
 }
 
-void TformPrincipal::proximo() {
-    if (exibicaoEscalas) {
-        if (fachada().proximaPosicaoEscala() != -1) braco().mostrarEscala();
-    } else if (fachada().getIndiceAcorde() != -1) {
-        fachada().proximaPosicao();
-        mostrarPosicaoAtual();
-    }
-    vista->update();
-}
+void TformPrincipal::proximo() { passo(true); }
 
-void TformPrincipal::anterior() {
+void TformPrincipal::anterior() { passo(false); }
+
+void TformPrincipal::passo(bool adiante) {
     if (exibicaoEscalas) {
-        if (fachada().posicaoAnteriorEscala() != -1) braco().mostrarEscala();
+        const int32_t posicao = adiante ? fachada().proximaPosicaoEscala() : fachada().posicaoAnteriorEscala();
+        if (posicao != -1) braco().mostrarEscala();
     } else if (fachada().getIndiceAcorde() != -1) {
-        fachada().posicaoAnterior();
+        if (adiante) {
+            fachada().proximaPosicao();
+        } else {
+            fachada().posicaoAnterior();
+        }
         mostrarPosicaoAtual();
     }
     vista->update();

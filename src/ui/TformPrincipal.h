@@ -90,6 +90,8 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // Next (adiante) or previous fingering or scale position.
+    void passo(bool adiante);
     void criarControles();
     void aplicarTextos();
     void preencherListas();

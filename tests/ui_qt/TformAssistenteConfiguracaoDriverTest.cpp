@@ -141,6 +141,8 @@ TEST(TformAssistenteConfiguracaoDriverTest, CancelarOuNenhumOuvido) {
     const Caso casos[] = {
         {"Cancel", [](auto& j) { clicar(j.btnCancelar()); }, -1},
         {"Esc", [](auto& j) { QTest::keyClick(&j, Qt::Key_Escape); }, -1},
+        {"close button", [](auto& j) { clicar(j.template findChild<TVantorButton3D*>(QStringLiteral("btnFechar"))); },
+         -1},
         {"Esc while asking",
          [](auto& j) {
              clicar(j.btnProsseguir());

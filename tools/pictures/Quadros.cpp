@@ -67,6 +67,10 @@ std::vector<Quadro> montar() {
     q.push_back({"fmImpressao", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(272, 256, t, false); }});
     q.push_back({"fmAssistenteConfiguracaoDriver", "imgFundo",
                  [](const TextosImagens& t) { return fundoAssistente(643, 255, 320, t); }});
+    q.push_back(
+        {"fmConfiguracoes", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(440, 384, t, false); }});
+    q.push_back(
+        {"fmCriarInstrumento", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(470, 480, t, false); }});
     q.push_back({"fmVisualizarImpressao", "imgBarraSuperior",
                  [](const TextosImagens&) { return barraVisualizacao(365, 40); }});
     const char* const kVistas[4] = {"imgBracoFrente", "imgBracoFrenteI", "imgBracoNormal", "imgBracoNormalI"};

@@ -6,19 +6,25 @@
 #include <vector>
 
 #include "ui/AplicacaoBrelvio.h"
+#include "ui/ImpressaoPdf.h"
 #include "ui/Inicializacao.h"
 #include "ui/PlataformaQt.h"
 #include "ui/TformAviso.h"
+#include "ui/TformConfiguracoes.h"
+#include "ui/TformImpressao.h"
 #include "ui/TformPrincipal.h"
+#include "ui/TformVisualizarImpressao.h"
 
 namespace {
 
 const char* const kAjuda =
     "Usage: brelvio [--help] [--version]\n"
+    "       brelvio --pdf FILE [options] SYMBOL...\n"
     "\n"
-    "Starts Brelvio, the chord and scale dictionary for fretted string instruments.\n"
-    "The program reads its language files, chord database, instruments and scales\n"
-    "from the folder it lives in.\n";
+    "Without arguments, starts Brelvio, the chord and scale dictionary for fretted\n"
+    "string instruments. The program reads its language files, chord database,\n"
+    "instruments and scales from the folder it lives in.\n"
+    "\n";
 
 }  // namespace
 
@@ -26,6 +32,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kAjuda, stdout);
+            std::fputs(ajudaImpressaoPdf().c_str(), stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
@@ -35,11 +42,31 @@ int main(int argc, char** argv) {
         }
     }
 
+    // Pages of chord diagrams straight to a PDF file, without a window.
+    if (pedeImpressaoPdf(argc, argv)) return executarImpressaoPdf(argc, argv);
+
     AplicacaoBrelvio aplicacao(argc, argv);
     PlataformaQt plataforma;
     std::vector<Inicializacao::FabricaJanela> janelas = {
         [] { return std::make_unique<TformPrincipal>(); },
         [] { return std::make_unique<TformAviso>(TformPrincipal::atual()); },
+        [] {
+            auto configuracoes = std::make_unique<TformConfiguracoes>(TformPrincipal::atual());
+            TformPrincipal::definirAberturaConfiguracoes([] {
+                TformConfiguracoes* dialogo = TformConfiguracoes::atual();
+                return dialogo != nullptr && dialogo->exec() == QDialog::Accepted;
+            });
+            return configuracoes;
+        },
+        [] {
+            auto impressao = std::make_unique<TformImpressao>(TformPrincipal::atual());
+            TformPrincipal::definirAberturaImpressao([] {
+                if (TformImpressao* dialogo = TformImpressao::atual()) dialogo->exec();
+            });
+            return impressao;
+        },
+        // The preview answers the print layout's pages from the start.
+        [] { return std::make_unique<TformVisualizarImpressao>(TformPrincipal::atual()); },
     };
     Inicializacao inicio(plataforma, std::move(janelas));
     return inicio.executar();
