@@ -6,11 +6,13 @@ JOBS ?= $(shell nproc)
 
 SANITIZE_DIR := $(BUILD_DIR)/sanitize
 FUZZ_DIR := $(BUILD_DIR)/fuzz
+# Where `make install` puts the program; DESTDIR stages it elsewhere.
+PREFIX ?= /usr/local
 # Seconds per harness: `make fuzz` runs long, the test command briefly.
 FUZZ_SECONDS ?= 60
 FUZZ_SECONDS_TEST ?= 5
 
-.PHONY: all deps build run test test-main test-sanitize test-fuzz fuzz fuzz-build bench clean
+.PHONY: all deps build run test test-main test-sanitize test-fuzz fuzz fuzz-build bench install uninstall clean
 
 all: build
 
@@ -59,6 +61,27 @@ fuzz: fuzz-build
 
 bench: build
 	@scripts/bench $(BUILD_DIR)
+
+# Sets $$sudo to "sudo" when not root and the destination (or the nearest
+# folder that exists on the way to it) is not writable.
+define SUDO_SI_PRECISO
+dest="$(DESTDIR)$(PREFIX)"; nearest="$$dest"; \
+while [ ! -e "$$nearest" ]; do nearest=$$(dirname "$$nearest"); done; \
+if [ "$$(id -u)" -ne 0 ] && [ ! -w "$$nearest" ]; then sudo=sudo; else sudo=; fi
+endef
+
+# The program directory under $(PREFIX)/lib/brelvio (read-only), launchers in
+# $(PREFIX)/bin, desktop entry and icon.
+install: build
+	@$(SUDO_SI_PRECISO); \
+	$$sudo env DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# What install put there; the users' own files in their folders stay.
+uninstall:
+	@$(SUDO_SI_PRECISO); \
+	if [ -d "$$dest/lib/brelvio" ]; then $$sudo chmod -R u+w "$$dest/lib/brelvio"; fi; \
+	$$sudo rm -rf "$$dest/lib/brelvio" "$$dest/bin/brelvio" "$$dest/bin/brelvio-cli" \
+	  "$$dest/share/applications/brelvio.desktop" "$$dest/share/icons/hicolor/256x256/apps/brelvio.png"
 
 clean:
 	rm -rf $(BUILD_DIR)

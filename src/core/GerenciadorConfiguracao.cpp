@@ -112,7 +112,7 @@ std::string GerenciadorConfiguracao::caminhoArquivo(const Plataforma& plataforma
     } else {
         nome.replace(ponto + 1, std::string::npos, "ini");
     }
-    return plataforma.diretorioPrograma() + nome;
+    return plataforma.arquivoGravavel(nome, PastaUsuario::Configuracao);
 }
 
 Configuracao GerenciadorConfiguracao::interpretar(std::string_view conteudo) {

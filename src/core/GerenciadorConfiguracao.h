@@ -1,6 +1,7 @@
 #pragma once
 // The user's lasting choices between runs, kept in a small INI file beside the
-// program: section "geral", ten keys.
+// program (in the user's configuration folder for an installed program):
+// section "geral", ten keys.
 //
 // Reading never fails: whatever goes wrong (no file, an unreadable one, a
 // number that is not one) leaves every value at its default. Writing replaces
@@ -45,8 +46,9 @@ public:
     static GerenciadorConfiguracao* getInstancia();
     // Tests install a manager of their own; nullptr drops it again.
     static void substituirInstancia(std::unique_ptr<GerenciadorConfiguracao> novo);
-    // The program's directory and its file name with the extension "ini"
-    // (replacing the program's own extension, or added when it has none).
+    // The program's file name with the extension "ini" (replacing the
+    // program's own extension, or added when it has none), beside the program
+    // or in the user's configuration folder (Plataforma::arquivoGravavel).
     static std::string caminhoArquivo(const Plataforma& plataforma);
 
     // The values of a file's bytes, as if read from an existing file: any

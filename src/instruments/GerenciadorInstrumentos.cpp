@@ -16,8 +16,10 @@ std::unique_ptr<GerenciadorInstrumentos>& instanciaUnica() {
 }
 
 std::string caminhoDaBase(Plataforma& plataforma) {
-    return plataforma.diretorioPrograma() +
-           GerenciadorIdiomas::getInstancia()->getTexto("parametros", "baseInstrumentos");
+    // The user's own instruments are written into it: an installed program
+    // keeps it in the user's data folder, seeded from the delivered one.
+    return plataforma.arquivoGravavel(GerenciadorIdiomas::getInstancia()->getTexto("parametros", "baseInstrumentos"),
+                                      PastaUsuario::Dados);
 }
 
 }  // namespace

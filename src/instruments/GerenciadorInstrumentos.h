@@ -25,7 +25,8 @@ public:
     GerenciadorInstrumentos& operator=(const GerenciadorInstrumentos&) = delete;
 
     // The single instance: the file named by "baseInstrumentos" (section
-    // "parametros") in the program's directory.
+    // "parametros") in the program's directory, or the user's copy of it
+    // (Plataforma::arquivoGravavel).
     static GerenciadorInstrumentos* getInstancia();
     // Tests install a fresh manager of their own; nullptr drops it again.
     static void substituirInstancia(std::unique_ptr<GerenciadorInstrumentos> novo);

@@ -1,6 +1,12 @@
 #include "ui/AssistenteDriver.h"
 
+#include "ui/TformAssistenteConfiguracaoDriver.h"
+
 int executarAssistenteDriver() {
-    // The wizard window is not part of this build yet: no device is confirmed.
-    return -1;
+    if (TformAssistenteConfiguracaoDriver* assistente = TformAssistenteConfiguracaoDriver::atual()) {
+        return assistente->executar();
+    }
+    // A program that did not create the wizard at start-up still gets one.
+    TformAssistenteConfiguracaoDriver assistente;
+    return assistente.executar();
 }

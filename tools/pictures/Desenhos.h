@@ -18,6 +18,8 @@ Tela areaBarra(int largura, const std::string& titulo);
 // A borderless dialog: a title band on top of a dark body. Without the
 // name, the band leaves room right of the emblem for the dialog's own title.
 Tela fundoDialogo(int largura, int altura, const TextosImagens& t, bool comNome);
+// The MIDI driver wizard: a dialog background split in two columns at xDivisa.
+Tela fundoAssistente(int largura, int altura, int xDivisa, const TextosImagens& t);
 Tela barraVisualizacao(int largura, int altura);
 
 // Buttons. Every button is drawn released and pressed.

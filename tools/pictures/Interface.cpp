@@ -216,6 +216,19 @@ Tela fundoDialogo(int largura, int altura, const TextosImagens& t, bool comNome)
     return tela;
 }
 
+Tela fundoAssistente(int largura, int altura, int xDivisa, const TextosImagens& t) {
+    Tela tela = fundoDialogo(largura, altura, t, false);
+    // A quiet vertical rule between the two columns, fading at both ends.
+    const float y0 = 56, y1 = altura - 14.0f;
+    Mascara divisa(largura, altura);
+    divisa.retangulo(static_cast<float>(xDivisa), y0, xDivisa + 1.0f, y1);
+    tela.compor(divisa, [=](float, float y) {
+        const float t = 1.0f - std::abs(y - (y0 + y1) / 2) / ((y1 - y0) / 2);
+        return misturar(corHex(0x1b1e23), corHex(0x4a515c), std::clamp(t * 1.8f, 0.0f, 1.0f));
+    });
+    return tela;
+}
+
 Tela barraVisualizacao(int largura, int altura) {
     Tela tela(largura, altura);
     tela.pintar([](float, float y) { return fundoTitulo(y); });

@@ -68,6 +68,8 @@ std::vector<Quadro> montar() {
     q.push_back({"fmImportarCifra", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(473, 456, t, false); }});
     botoesIcone(q, "geral", "imgBtnTransporAcima", Icone::Acima, 28, 24, false);
     botoesIcone(q, "geral", "imgBtnTransporAbaixo", Icone::Abaixo, 28, 24, false);
+    q.push_back({"fmAssistenteConfiguracaoDriver", "imgFundo",
+                 [](const TextosImagens& t) { return fundoAssistente(643, 255, 320, t); }});
     q.push_back(
         {"fmConfiguracoes", "imgFundo", [](const TextosImagens& t) { return fundoDialogo(440, 384, t, false); }});
     q.push_back(

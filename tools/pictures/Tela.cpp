@@ -201,14 +201,17 @@ std::string Tela::paraJpeg(int qualidade) const {
     return bytes;
 }
 
-std::string Tela::paraPng() const {
+std::string Tela::paraPng(const Mascara* alfa) const {
     // Stored (uncompressed) deflate blocks: larger files, no library needed.
     const std::vector<unsigned char> rgb = bytesRgb(pixels_);
+    const int canais = alfa != nullptr ? 4 : 3;
     std::string cru;
     for (int y = 0; y < altura_; ++y) {
         cru += '\0';
-        cru.append(reinterpret_cast<const char*>(rgb.data()) + static_cast<size_t>(y) * largura_ * 3,
-                   static_cast<size_t>(largura_) * 3);
+        for (int x = 0; x < largura_; ++x) {
+            cru.append(reinterpret_cast<const char*>(rgb.data()) + (static_cast<size_t>(y) * largura_ + x) * 3, 3);
+            if (alfa != nullptr) cru += static_cast<char>(std::lround(std::clamp(alfa->em(x, y), 0.0f, 1.0f) * 255));
+        }
     }
     std::string z = "\x78\x01";
     for (size_t i = 0; i < cru.size() || i == 0; i += 65535) {
@@ -232,7 +235,7 @@ std::string Tela::paraPng() const {
     std::string ihdr;
     grande(ihdr, static_cast<uint32_t>(largura_));
     grande(ihdr, static_cast<uint32_t>(altura_));
-    ihdr += std::string("\x08\x02\x00\x00\x00", 5);
+    ihdr += std::string(canais == 4 ? "\x08\x06\x00\x00\x00" : "\x08\x02\x00\x00\x00", 5);
     pedaco(png, "IHDR", ihdr);
     pedaco(png, "IDAT", z);
     pedaco(png, "IEND", "");

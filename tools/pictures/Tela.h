@@ -48,7 +48,8 @@ public:
     Tela recorte(int x, int y, int largura, int altura) const;
 
     std::string paraJpeg(int qualidade) const;
-    std::string paraPng() const;
+    // With a mask, the picture is RGBA and the mask its opacity (an icon's shape).
+    std::string paraPng(const Mascara* alfa = nullptr) const;
 
 private:
     int largura_;

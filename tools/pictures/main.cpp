@@ -2,6 +2,7 @@
 //
 //   brelvio_imagens <source.idm.txt> <language.idm> <pictures.dat>
 //   brelvio_imagens --preview <source.idm.txt> <folder> [part of a key]
+//   brelvio_imagens --icon <icon.png> <side>
 //
 // The source is UTF-8; a picture entry holds "@imagem" as its value. The tool
 // draws every picture of the pack, writes them back to back into the picture
@@ -9,8 +10,10 @@
 // each picture entry holding "offset,length" into the pack. Comment lines
 // (";") and the section of words for the pictures stay out of the result.
 // The second form draws the pictures (those whose key holds the given part)
-// as PNG files into the folder instead, for looking at them.
+// as PNG files into the folder instead, for looking at them. The third draws
+// the program's icon for the desktop: the emblem alone, transparent around it.
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <set>
@@ -18,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "Estilo.h"
+#include "Mascara.h"
 #include "Quadros.h"
 #include "core/base/Texto1252.h"
 
@@ -172,19 +177,36 @@ void previa(const std::string& fonte, const std::string& pasta, const std::strin
     }
 }
 
+void icone(const std::string& caminho, const std::string& textoLado) {
+    const int lado = std::atoi(textoLado.c_str());
+    if (lado < 16 || lado > 1024) throw Falha{"icon side " + textoLado + " is not within 16..1024"};
+    Tela tela(lado, lado);
+    const float margem = lado / 16.0f;
+    const float ladoEmblema = lado - 2 * margem;
+    estilo::emblema(tela, margem, margem, ladoEmblema);
+    // The same rounded tile as the emblem's, as the icon's outline.
+    Mascara forma(lado, lado);
+    forma.retangulo(margem, margem, lado - margem, lado - margem, ladoEmblema * 0.22f);
+    gravar(caminho, tela.paraPng(&forma));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool comPrevia = argc >= 4 && std::string(argv[1]) == "--preview";
+    const bool comIcone = argc == 4 && std::string(argv[1]) == "--icon";
     if (!(argc == 4 && !comPrevia) && !(comPrevia && argc <= 5)) {
         std::fprintf(stderr,
                      "usage: %s <source.idm.txt> <language.idm> <pictures.dat>\n"
-                     "       %s --preview <source.idm.txt> <folder> [part of a key]\n",
-                     argv[0], argv[0]);
+                     "       %s --preview <source.idm.txt> <folder> [part of a key]\n"
+                     "       %s --icon <icon.png> <side>\n",
+                     argv[0], argv[0], argv[0]);
         return 2;
     }
     try {
-        if (comPrevia) {
+        if (comIcone) {
+            icone(argv[2], argv[3]);
+        } else if (comPrevia) {
             previa(argv[2], argv[3], argc == 5 ? argv[4] : "");
         } else {
             gerar(argv[1], argv[2], argv[3]);

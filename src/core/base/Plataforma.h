@@ -9,6 +9,8 @@
 
 enum class BotoesMensagem { Ok, SimNao, OkCancelar };
 enum class RespostaMensagem { Ok, Sim, Nao, Cancelar };
+// The user's folders for files the program writes, after the XDG base directories.
+enum class PastaUsuario { Configuracao, Dados };
 
 class Plataforma {
 public:
@@ -31,6 +33,16 @@ public:
     // such as "*.idm", in the order the file system returns them.
     virtual std::vector<std::string> listarArquivos(const std::string& diretorio,
                                                     const std::string& padrao) const = 0;
+    // Where the program reads and writes a file of its own (the configuration,
+    // the instrument file): beside the program while the program's directory
+    // is writable (the build tree, a portable copy). An installed program's
+    // directory is not, so there the file lives in the user's folder
+    // ($XDG_CONFIG_HOME or ~/.config, $XDG_DATA_HOME or ~/.local/share, then
+    // "brelvio/"), first copied from the program's file of that name when the
+    // program delivers one; a file the user already has is never replaced.
+    // When the user's folder cannot be made or filled, the file beside the
+    // program is answered, so it can at least be read.
+    virtual std::string arquivoGravavel(const std::string& nome, PastaUsuario pasta) const = 0;
 
     // A plain message box without icon; an empty title leaves it untitled.
     virtual RespostaMensagem mostrarMensagem(const std::string& texto, const std::string& titulo,
@@ -63,4 +75,5 @@ public:
     void escreverArquivo(const std::string& caminho, const std::string& conteudo) override;
     std::vector<std::string> listarArquivos(const std::string& diretorio,
                                             const std::string& padrao) const override;
+    std::string arquivoGravavel(const std::string& nome, PastaUsuario pasta) const override;
 };

@@ -3,15 +3,18 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "ui/AplicacaoBrelvio.h"
+#include "ui/AssistenteDriver.h"
 #include "ui/ImpressaoPdf.h"
 #include "ui/Inicializacao.h"
 #include "ui/PlataformaQt.h"
+#include "ui/TformAssistenteConfiguracaoDriver.h"
 #include "ui/TformAviso.h"
-#include "ui/TformImportarCifra.h"
 #include "ui/TformConfiguracoes.h"
+#include "ui/TformImportarCifra.h"
 #include "ui/TformImpressao.h"
 #include "ui/TformPrincipal.h"
 #include "ui/TformVisualizarImpressao.h"
@@ -48,28 +51,15 @@ int main(int argc, char** argv) {
 
     AplicacaoBrelvio aplicacao(argc, argv);
     PlataformaQt plataforma;
-    std::vector<Inicializacao::FabricaJanela> janelas = {
-        [] { return std::make_unique<TformPrincipal>(); },
-        [] { return std::make_unique<TformAviso>(TformPrincipal::atual()); },
-        [] {
-            auto configuracoes = std::make_unique<TformConfiguracoes>(TformPrincipal::atual());
-            TformPrincipal::definirAberturaConfiguracoes([] {
-                TformConfiguracoes* dialogo = TformConfiguracoes::atual();
-                return dialogo != nullptr && dialogo->exec() == QDialog::Accepted;
-            });
-            return configuracoes;
-        },
-        [] {
-            auto impressao = std::make_unique<TformImpressao>(TformPrincipal::atual());
-            TformPrincipal::definirAberturaImpressao([] {
-                if (TformImpressao* dialogo = TformImpressao::atual()) dialogo->exec();
-            });
-            return impressao;
-        },
-        // The preview answers the print layout's pages from the start.
-        [] { return std::make_unique<TformVisualizarImpressao>(TformPrincipal::atual()); },
-        [] { return std::make_unique<TformImportarCifra>(TformPrincipal::atual()); },
-    };
+
+    // How the main window opens the dialogs created below.
+    TformPrincipal::definirAberturaConfiguracoes([] {
+        TformConfiguracoes* dialogo = TformConfiguracoes::atual();
+        return dialogo != nullptr && dialogo->exec() == QDialog::Accepted;
+    });
+    TformPrincipal::definirAberturaImpressao([] {
+        if (TformImpressao* dialogo = TformImpressao::atual()) dialogo->exec();
+    });
     // Not modal: the chord-sheet window stays open beside the main window.
     TformPrincipal::definirAberturaImportacao([] {
         if (TformImportarCifra* cifra = TformImportarCifra::atual()) {
@@ -78,6 +68,22 @@ int main(int argc, char** argv) {
             cifra->activateWindow();
         }
     });
+    TformPrincipal::definirAssistenteDriver(executarAssistenteDriver);
+
+    // The main window first; the dialogs stay hidden until used. The preview
+    // exists from the start, since the print layout shows its pages there.
+    const auto dialogo = [](auto tipo) -> Inicializacao::FabricaJanela {
+        return [] { return std::make_unique<typename decltype(tipo)::type>(TformPrincipal::atual()); };
+    };
+    std::vector<Inicializacao::FabricaJanela> janelas = {
+        [] { return std::make_unique<TformPrincipal>(); },
+        dialogo(std::type_identity<TformAviso>()),
+        dialogo(std::type_identity<TformConfiguracoes>()),
+        dialogo(std::type_identity<TformImpressao>()),
+        dialogo(std::type_identity<TformVisualizarImpressao>()),
+        dialogo(std::type_identity<TformImportarCifra>()),
+        dialogo(std::type_identity<TformAssistenteConfiguracaoDriver>()),
+    };
     Inicializacao inicio(plataforma, std::move(janelas));
     return inicio.executar();
 }
