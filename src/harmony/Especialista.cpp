@@ -273,7 +273,9 @@ std::string Especialista::getNomeAcorde(CodigoAcorde codigo) const {
         nome += tem(kSetimaMenor) ? "4" : tem(kTercaMaior) ? "add4" : "sus4";
         escrito = true;
     } else if (tem(kNona)) {
-        if (!tem(kTercaMaior)) {
+        // "sus2" stands for the third: a minor third is a third too (Cm7(9),
+        // not "Cmsus2/7(9)").
+        if (!tem(kTercaMaior) && !tem(kTercaMenor)) {
             nome += "sus2";
             escrito = nonaNomeada = true;
         } else if (!tem(kSetimaMenor)) {
@@ -298,7 +300,7 @@ std::string Especialista::getNomeAcorde(CodigoAcorde codigo) const {
         incluir("#5");
     }
     if (tem(kSexta)) incluir("6");
-    // With a seventh the ninth is listed even after "sus2" (Cmsus2/7(9)). After
+    // With a seventh the ninth is listed even after "sus2" (Csus2/7(9)). After
     // a fourth nothing has named it yet; without the seventh the international
     // "9" would add one, so there it is listed as "add9" (Csus4(add9)).
     if (tem(kNona)) {

@@ -95,7 +95,7 @@ TEST(CmdHarmonia, NameCode) {
     const Case casos[] = {
         {"9437184", "English", "C"},
         {"0", "English", "C"},
-        {"1762803723", "English", "Amsus2/7(9)/G"},
+        {"1762803723", "English", "Am7(9)/G"},
         {"1762803723", kPortuguesUtf8, "Am7(9)/G"},
         {"19136512", kPortuguesUtf8, "C\xC2\xBA(b5/6)"},
         {"+9453568", "English", "Cadd9"},

@@ -54,7 +54,8 @@ const Exemplo kExemplos[] = {
     {"C#5", "C#", "C#"},  // root C# without third, not C with an augmented fifth
     {"C5(9)", "C(9)", "Csus2/7(9)"},
     {"C7M(9)", "C7M(9)", "C7(9)"},  // "9" also adds the minor seventh internationally
-    {"Cm7(9)", "Cm7(9)", "Cmsus2/7(9)"},
+    {"Cm7(9)", "Cm7(9)", "Cm7(9)"},  // a minor third is a third: no "sus2"
+    {"Cm(add9)", "Cm(9)", "Cmadd9"},
     {"C7|E", "C7/E", "C7/E"},
     {"C7,E", "C7/E", "C7/E"},
     {"C7\\E", "C7/E", "C7/E"},
