@@ -1,6 +1,7 @@
 #include "ui/AplicacaoBrelvio.h"
 
 #include <QEvent>
+#include <QWidget>
 #include <cstdio>
 #include <exception>
 
@@ -47,4 +48,10 @@ void AplicacaoBrelvio::relatar(const std::string& classe, const std::string& men
     } catch (...) {
     }
     relatando = false;
+}
+
+void AplicacaoBrelvio::minimizarTudo() {
+    for (QWidget* janela : QApplication::topLevelWidgets()) {
+        if (janela->isVisible()) janela->showMinimized();
+    }
 }

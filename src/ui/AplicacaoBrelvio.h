@@ -12,6 +12,10 @@ public:
 
     bool notify(QObject* destino, QEvent* evento) override;
 
+    // What the windows' minimise buttons do: every visible window of the
+    // program goes down together.
+    static void minimizarTudo();
+
     // The report of an escaped error: by default a line on the standard error
     // and, outside painting, the general error message box of the language.
     // Class name and message are Windows-1252 as the core's texts.

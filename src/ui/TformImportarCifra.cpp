@@ -18,6 +18,7 @@
 #include "import/FolhaCifra.h"
 #include "import/LinhaCifra.h"
 #include "ui/AbrirAjuda.h"
+#include "ui/AplicacaoBrelvio.h"
 #include "ui/CursorOcupado.h"
 #include "ui/TformImpressao.h"
 #include "ui/OperacoesListaImpressao.h"
@@ -128,11 +129,7 @@ void TformImportarCifra::criarControles() {
     importarBotao = criarBotao(c, "btnImportarCifra", "imgBotaoLargo");
     importarBotao->move(imprimirBotao->x() - 8 - importarBotao->width(), yBotoes);
 
-    connect(minimizarBotao, &TVantorButton3D::clicked, this, [] {
-        for (QWidget* janela : QApplication::topLevelWidgets()) {
-            if (janela->isVisible()) janela->showMinimized();
-        }
-    });
+    connect(minimizarBotao, &TVantorButton3D::clicked, this, &AplicacaoBrelvio::minimizarTudo);
     connect(ajudaBotao, &TVantorButton3D::clicked, this, &TformImportarCifra::abrirAjuda);
     connect(colarBotao, &TVantorButton3D::clicked, this, &TformImportarCifra::colar);
     connect(importarBotao, &TVantorButton3D::clicked, this, &TformImportarCifra::importar);

@@ -24,6 +24,7 @@
 #include "harmony/GerenciadorAcordes.h"
 #include "instruments/InstrumentoCordas.h"
 #include "ui/AbrirAjuda.h"
+#include "ui/AplicacaoBrelvio.h"
 #include "ui/Braco.h"
 #include "ui/ConfiguracoesMantidas.h"
 #include "ui/TVantorButton3D.h"
@@ -261,7 +262,7 @@ void TformPrincipal::criarControles() {
     connect(deletar, &QAction::triggered, this, &TformPrincipal::deletarBolinha);
 
     connect(btnSair, &TVantorButton3D::clicked, this, &QWidget::close);
-    connect(btnMinimizar, &TVantorButton3D::clicked, this, &QWidget::showMinimized);
+    connect(btnMinimizar, &TVantorButton3D::clicked, this, &AplicacaoBrelvio::minimizarTudo);
     connect(btnAjuda, &TVantorButton3D::clicked, this, &TformPrincipal::abrirAjuda);
     connect(btnConfiguracoes, &TVantorButton3D::clicked, this, [this] { abrirConfiguracoes(false); });
     connect(btnInstrumento, &TVantorButton3D::clicked, this, [this] { abrirConfiguracoes(true); });
