@@ -1,5 +1,6 @@
 #include "ui/PlataformaQt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <chrono>
 
+#include "core/base/GerenciadorIdiomas.h"
 #include "ui/TextoQt.h"
 #include "ui/TformListaIdiomas.h"
 
@@ -50,6 +52,21 @@ RespostaMensagem PlataformaQt::mostrarMensagem(const std::string& texto, const s
             caixa.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             caixa.setDefaultButton(QMessageBox::Ok);
             break;
+    }
+    // The toolkit's own captions are English; the language file has the
+    // user's. Messages shown before a language is loaded keep the toolkit's.
+    if (const GerenciadorIdiomas* idiomas = GerenciadorIdiomas::instanciaExistente()) {
+        const std::pair<QMessageBox::StandardButton, const char*> legendas[] = {
+            {QMessageBox::Ok, "rotuloBtnOk"},
+            {QMessageBox::Cancel, "rotuloBtnCancelar"},
+            {QMessageBox::Yes, "rotuloBtnSim"},
+            {QMessageBox::No, "rotuloBtnNao"},
+        };
+        for (const auto& [padrao, chave] : legendas) {
+            const std::string legenda = idiomas->getTexto("geral", chave);
+            if (QAbstractButton* botao = caixa.button(padrao); botao != nullptr && !legenda.empty())
+                botao->setText(textoQt(legenda));
+        }
     }
     caixa.exec();
     // Closing the box by its frame or Esc counts as its negative answer.

@@ -15,6 +15,7 @@ inline const std::vector<ChaveIdioma>& chavesDeTexto() {
         {"escalas", "nome_arquivo"},
         {"geral", "nomeAplicacao"}, {"geral", "tituloAplicacao"}, {"geral", "erroGeral"},
         {"geral", "tituloAtencao"}, {"geral", "rotuloBtnOk"}, {"geral", "rotuloBtnCancelar"},
+        {"geral", "rotuloBtnSim"}, {"geral", "rotuloBtnNao"},
         {"geral", "hintBtnAjuda"}, {"geral", "hintBtnFechar"}, {"geral", "hintBtnMinimizar"},
         {"geral", "btnImprimir"}, {"geral", "erroEncontrarAjuda"}, {"geral", "erroAbrirNavegador"},
         {"geral", "violaoPadrao"}, {"geral", "descricaoViolaoPadrao"}, {"geral", "cavaquinhoPadrao"},

@@ -15,6 +15,7 @@
 
 #include "Vistas.h"
 #include "Modal.h"
+#include "support/IdiomaDeTeste.h"
 #include "ui/PlataformaQt.h"
 #include "ui/TformListaIdiomas.h"
 
@@ -78,6 +79,38 @@ TEST(PlataformaQtMensagem, TextoDoIdiomaConvertidoESemTitulo) {
     responder(plataforma, "N\xE3o\r\n<b>x</b>", "", BotoesMensagem::Ok, QMessageBox::Ok, vista);
     EXPECT_EQ(vista.texto, QString::fromUtf8("Não\n<b>x</b>"));
     EXPECT_TRUE(vista.titulo.isEmpty());
+}
+
+// The buttons speak the loaded language: a Portuguese user is not asked
+// "Yes"/"No" or offered "Cancel".
+TEST(PlataformaQtMensagem, BotoesNaLinguaDoIdioma) {
+    struct Caso {
+        const char* idioma;
+        BotoesMensagem botoes;
+        std::vector<std::pair<QMessageBox::StandardButton, QString>> legendas;
+    };
+    const Caso casos[] = {
+        {kPortugues, BotoesMensagem::SimNao,
+         {{QMessageBox::Yes, QStringLiteral("Sim")}, {QMessageBox::No, QString::fromUtf8("Não")}}},
+        {kPortugues, BotoesMensagem::OkCancelar,
+         {{QMessageBox::Ok, QStringLiteral("OK")}, {QMessageBox::Cancel, QStringLiteral("Cancelar")}}},
+        {"English", BotoesMensagem::SimNao,
+         {{QMessageBox::Yes, QStringLiteral("Yes")}, {QMessageBox::No, QStringLiteral("No")}}},
+    };
+    for (const auto& caso : casos) {
+        IdiomaDeTeste idioma(caso.idioma);
+        ASSERT_TRUE(idioma.carregado()) << caso.idioma;
+        PlataformaQt plataforma;
+        std::vector<std::pair<QMessageBox::StandardButton, QString>> vistas;
+        quandoModalAbrir([&](QWidget* janela) {
+            auto* caixa = qobject_cast<QMessageBox*>(janela);
+            ASSERT_NE(caixa, nullptr);
+            for (const auto& [botao, legenda] : caso.legendas) vistas.emplace_back(botao, caixa->button(botao)->text());
+            QTest::keyClick(caixa, Qt::Key_Escape);
+        });
+        plataforma.mostrarMensagem("Texto", "", caso.botoes);
+        EXPECT_EQ(vistas, caso.legendas) << caso.idioma;
+    }
 }
 
 TEST(TformListaIdiomas, ListaSemSelecaoOkPadraoEFocoNaLista) {

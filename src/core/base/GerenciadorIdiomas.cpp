@@ -51,6 +51,8 @@ GerenciadorIdiomas* GerenciadorIdiomas::getInstancia() {
     return unica.get();
 }
 
+GerenciadorIdiomas* GerenciadorIdiomas::instanciaExistente() { return instancia().get(); }
+
 std::unique_ptr<GerenciadorIdiomas> GerenciadorIdiomas::substituirInstancia(std::unique_ptr<GerenciadorIdiomas> novo) {
     std::swap(instancia(), novo);
     return novo;

@@ -19,6 +19,9 @@ public:
 
     // The single instance, created over the current platform on first use.
     static GerenciadorIdiomas* getInstancia();
+    // The instance if there is one, without creating it: for code that may run
+    // while the manager is still being made (its own messages).
+    static GerenciadorIdiomas* instanciaExistente();
     // Tests install a fresh manager of their own; nullptr drops it again.
     // The manager it replaces is handed back, so two can take turns.
     static std::unique_ptr<GerenciadorIdiomas> substituirInstancia(std::unique_ptr<GerenciadorIdiomas> novo);
