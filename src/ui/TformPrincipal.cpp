@@ -841,7 +841,9 @@ void TformPrincipal::entrarModoAcordes() {
 
     nomearAcordeBraco();
     selecionarAcordeBraco();
-    if (comboBaseAcordes->currentIndex() >= 0) fachada().setAcorde(comboBaseAcordes->currentIndex());
+    // With no selection this clears the chord manager's too: the arrows must not
+    // step through a chord that the field and the list no longer show.
+    fachada().setAcorde(comboBaseAcordes->currentIndex());
     update();
     vista->update();
 }

@@ -237,6 +237,11 @@ TEST_F(TformPrincipalTest, ModoEscalasOfereceDoisModosEVoltaComOsTres) {
     // starts over from the empty neck and the field's invitation.
     EXPECT_FALSE(braco().temNotaSoando());
     EXPECT_EQ(campo()->text().toStdString(), ambiente.fachada.getTexto("fmPrincipal", "editNomeAcorde"));
+    // Nothing is named, so nothing stays selected behind the field's back:
+    // the arrows do not bring back an unnamed fingering of the old chord.
+    EXPECT_EQ(ambiente.fachada.getIndiceAcorde(), -1);
+    janela().proximo();
+    EXPECT_FALSE(braco().temNotaSoando());
 }
 
 TEST_F(TformPrincipalTest, EscalaImpossivelLimpaOBracoEAvisa) {
