@@ -387,6 +387,29 @@ TEST_F(TformPrincipalTest, ConfiguracoesLembramQualBotaoAsAbriuEAplicamNoOk) {
     EXPECT_EQ(braco().getOrientacao(), 2);
 }
 
+// With the nut on the left an open string's dot is centred at x = 5, half past
+// the edge of the neck: it is drawn whole, just inside the edge.
+TEST_F(TformPrincipalTest, BolinhaDeCordaSoltaNaPontaDoBracoApareceInteira) {
+    GerenciadorConfiguracao::getInstancia()->setPosicaoBraco(2);
+    janela().show();
+    digitar("Am7");
+    const ItemBraco& raiz = braco().item(TipoItemBraco::Bolinha, 1);
+    ASSERT_EQ(raiz.imagem, "imgBolinhaVermelha");
+    ASSERT_EQ(raiz.retangulo.esquerda + 12, 792 - kXCasa[0]);
+    const QImage neck = janela().findChild<Braco*>()->grab().toImage();
+    neck.save(pastaVistas() + "/braco-orientacao2-Am7.png");
+    // The red of the dot reaches 24 pixels from the edge, not only the 17 that
+    // a dot cut at the edge keeps.
+    int direita = -1;
+    for (int y = raiz.retangulo.topo; y < raiz.retangulo.topo + raiz.retangulo.altura; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const QColor c = neck.pixelColor(x, y);
+            if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) direita = std::max(direita, x);
+        }
+    }
+    EXPECT_GE(direita, 20);
+}
+
 TEST_F(TformPrincipalTest, ImagemDaJanela) {
     janela().show();
     digitar("Am7");
