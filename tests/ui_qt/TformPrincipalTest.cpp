@@ -336,6 +336,32 @@ TEST_F(TformPrincipalTest, TrocaDeInstrumentoRefazAListaSoQuandoAAfinacaoMuda) {
     EXPECT_NE(antes, depois);
 }
 
+// The list is remade whenever the tuning it was made for is not the one now
+// current, even when the instrument's name is the one remembered from before.
+TEST_F(TformPrincipalTest, VoltaAoInstrumentoLembradoRefazAListaFeitaEmOutro) {
+    const int cavaquinho = ambiente.instrumentoComCordas(4);
+    ASSERT_GE(cavaquinho, 0);
+    digitar("C");
+    janela().adicionar();
+    ambiente.fachada.setInstrumento(cavaquinho);
+    janela().aposConfiguracoes();
+    ASSERT_EQ(janela().getListaImpressao().getElement(0)->getCasas().size(), 4u);
+
+    // Back on the guitar with an empty list, a new list is made there...
+    janela().limparListaImpressao();
+    ambiente.fachada.setInstrumento(0);
+    janela().aposConfiguracoes();
+    digitar("C");
+    janela().adicionar();
+    ASSERT_EQ(janela().getListaImpressao().getElement(0)->getCasas().size(), 6u);
+
+    // ...and going to the cavaquinho again fingers it for the cavaquinho.
+    ambiente.fachada.setInstrumento(cavaquinho);
+    janela().aposConfiguracoes();
+    EXPECT_EQ(janela().getListaImpressao().getElement(0)->getCasas().size(), 4u);
+    EXPECT_EQ(janela().getListaImpressao().getElement(0)->getNome(), "C");
+}
+
 TEST_F(TformPrincipalTest, PerguntaNaSaidaNaoMantemESimGravaAConfiguracao) {
     janela().show();
     janela().entrarModoEscalas();
