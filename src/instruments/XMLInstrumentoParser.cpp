@@ -111,7 +111,9 @@ std::vector<std::unique_ptr<InstrumentoCordas>> XMLInstrumentoParser::lerInstrum
     std::vector<std::unique_ptr<InstrumentoCordas>> lidos;
     std::string estado;
     // Fields carry over from one instrument to the next: one that lacks an
-    // element takes the value read for the previous one.
+    // element takes the value read for the previous one. A description element
+    // that is there but empty is how the writer keeps an empty description, so
+    // opening it starts the description afresh.
     std::string nome;
     std::string descricao;
     int32_t numeroCordas = 0;
@@ -129,6 +131,7 @@ std::vector<std::unique_ptr<InstrumentoCordas>> XMLInstrumentoParser::lerInstrum
                            (parte == "nome" || parte == "descricao" || parte == "numeroCordas" ||
                             parte == "numeroCasas" || parte == "distancia" || parte == "som")) {
                     estado = parte;
+                    if (parte == "descricao") descricao.clear();
                 } else if (parte == "afinacao" && estado == "instrumento" && numeroCordas > 3) {
                     estado = parte;
                 } else if (parte == "frequencia" && estado == "afinacao") {

@@ -69,10 +69,19 @@ const QPixmap& Braco::imagem(const std::string& chave) {
 void Braco::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.setRenderHint(QPainter::TextAntialiasing);
+    // The open strings' places lie at the very ends of the neck, where a dot
+    // would be cut in half by the edge of the window; drawn just inside, it
+    // still stands beyond the nut. Clicks keep to the neck's own places.
+    QRect visivel = rect();
+    if (parentWidget() != nullptr) visivel &= parentWidget()->rect().translated(-pos());
     for (const ItemBraco& item : braco->itens()) {
         if (!item.visivel) continue;
         const Retangulo& r = item.retangulo;
-        const QRect area(r.esquerda, r.topo, r.largura, r.altura);
+        QRect area(r.esquerda, r.topo, r.largura, r.altura);
+        if (item.tipo != TipoItemBraco::Braco && area.width() <= visivel.width()) {
+            if (area.left() < visivel.left()) area.moveLeft(visivel.left());
+            if (area.right() > visivel.right()) area.moveRight(visivel.right());
+        }
         if (item.ehImagem()) {
             const QPixmap& figura = imagem(item.imagem);
             if (figura.isNull()) {

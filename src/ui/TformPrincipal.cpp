@@ -883,12 +883,16 @@ void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
 void TformPrincipal::aposConfiguracoes() {
     braco().setOrientacao(ConfiguracoesMantidas::getInstancia()->getOrientacao());
     const InstrumentoCordas* atual = fachada().getInstrumentoAtual();
-    if (listaImpressao.size() > 0 && atual != nullptr && atual->getName() != instrumentoLembrado) {
+    const InstrumentoCordas* anterior = fachada().getInstrumentoAnterior();
+    const bool mesmaAfinacao = atual != nullptr && anterior != nullptr &&
+                               atual->getAfinacao() == anterior->getAfinacao() &&
+                               atual->getNumeroCordas() >= anterior->getNumeroCordas() &&
+                               atual->getNumeroCasas() >= anterior->getNumeroCasas();
+    // The name alone does not tell: an edited instrument keeps its name under a
+    // new tuning, and the remembered one may come back after the list was made
+    // on another. What counts is the tuning the list was fingered for.
+    if (listaImpressao.size() > 0 && atual != nullptr && (atual->getName() != instrumentoLembrado || !mesmaAfinacao)) {
         instrumentoLembrado = atual->getName();
-        const InstrumentoCordas* anterior = fachada().getInstrumentoAnterior();
-        const bool mesmaAfinacao = anterior != nullptr && atual->getAfinacao() == anterior->getAfinacao() &&
-                                   atual->getNumeroCordas() >= anterior->getNumeroCordas() &&
-                                   atual->getNumeroCasas() >= anterior->getNumeroCasas();
         if (!mesmaAfinacao) {
             for (int i = 0; i < listaImpressao.size(); ++i) {
                 const std::string nome = listaImpressao.getElement(i)->getNome();

@@ -143,6 +143,24 @@ TEST_F(XMLInstrumentoParserTest, AcrescentaEditaEApagaPeloArquivo) {
     EXPECT_TRUE(parser.getNomesInstrumentos(caminho).empty());
 }
 
+// The writer puts an empty description down as an empty element; reading it
+// back, and every rewrite after it, must keep it empty rather than take the
+// description of the instrument above.
+TEST_F(XMLInstrumentoParserTest, DescricaoVaziaGravadaVoltaVazia) {
+    const std::string caminho = copia("vazio.xml");
+    const InstrumentoCordas comDescricao = cavaquinho();
+    const InstrumentoCordas semDescricao("Ukulele", "", 4, 12, 3, 24, {67, 60, 64, 69}, false);
+    parser.addInstrumento(caminho, &comDescricao);
+    parser.addInstrumento(caminho, &semDescricao);
+    EXPECT_EQ(parser.getInstrumento(caminho, 1)->getDescricao(), "");
+
+    const InstrumentoCordas terceiro("C", "terceiro", 5, 14, 3, 25, {47, 52, 56, 59, 64}, false);
+    parser.addInstrumento(caminho, &terceiro);
+    parser.delInstrumento(caminho, 2);
+    EXPECT_EQ(parser.getInstrumento(caminho, 0)->getDescricao(), comDescricao.getDescricao());
+    EXPECT_EQ(parser.getInstrumento(caminho, 1)->getDescricao(), "");
+}
+
 TEST_F(XMLInstrumentoParserTest, ArquivoEscritoAMaoLidoComTolerancia) {
     const std::string caminho = fixture("desordenado.xml");
     // The third instrument's name is an empty tag: it has no entry in the names.

@@ -341,6 +341,32 @@ TEST_F(TformPrincipalTest, TrocaDeInstrumentoRefazAListaSoQuandoAAfinacaoMuda) {
     EXPECT_NE(antes, depois);
 }
 
+// The list is remade whenever the tuning it was made for is not the one now
+// current, even when the instrument's name is the one remembered from before.
+TEST_F(TformPrincipalTest, VoltaAoInstrumentoLembradoRefazAListaFeitaEmOutro) {
+    const int cavaquinho = ambiente.instrumentoComCordas(4);
+    ASSERT_GE(cavaquinho, 0);
+    digitar("C");
+    janela().adicionar();
+    ambiente.fachada.setInstrumento(cavaquinho);
+    janela().aposConfiguracoes();
+    ASSERT_EQ(janela().getListaImpressao().getElement(0)->getCasas().size(), 4u);
+
+    // Back on the guitar with an empty list, a new list is made there...
+    janela().limparListaImpressao();
+    ambiente.fachada.setInstrumento(0);
+    janela().aposConfiguracoes();
+    digitar("C");
+    janela().adicionar();
+    ASSERT_EQ(janela().getListaImpressao().getElement(0)->getCasas().size(), 6u);
+
+    // ...and going to the cavaquinho again fingers it for the cavaquinho.
+    ambiente.fachada.setInstrumento(cavaquinho);
+    janela().aposConfiguracoes();
+    EXPECT_EQ(janela().getListaImpressao().getElement(0)->getCasas().size(), 4u);
+    EXPECT_EQ(janela().getListaImpressao().getElement(0)->getNome(), "C");
+}
+
 TEST_F(TformPrincipalTest, PerguntaNaSaidaNaoMantemESimGravaAConfiguracao) {
     janela().show();
     janela().entrarModoEscalas();
@@ -390,6 +416,29 @@ TEST_F(TformPrincipalTest, ConfiguracoesLembramQualBotaoAsAbriuEAplicamNoOk) {
     janela().abrirConfiguracoes(false);
     EXPECT_EQ(pelos, (std::vector<bool>{true, false}));
     EXPECT_EQ(braco().getOrientacao(), 2);
+}
+
+// With the nut on the left an open string's dot is centred at x = 5, half past
+// the edge of the neck: it is drawn whole, just inside the edge.
+TEST_F(TformPrincipalTest, BolinhaDeCordaSoltaNaPontaDoBracoApareceInteira) {
+    GerenciadorConfiguracao::getInstancia()->setPosicaoBraco(2);
+    janela().show();
+    digitar("Am7");
+    const ItemBraco& raiz = braco().item(TipoItemBraco::Bolinha, 1);
+    ASSERT_EQ(raiz.imagem, "imgBolinhaVermelha");
+    ASSERT_EQ(raiz.retangulo.esquerda + 12, 792 - kXCasa[0]);
+    const QImage neck = janela().findChild<Braco*>()->grab().toImage();
+    neck.save(pastaVistas() + "/braco-orientacao2-Am7.png");
+    // The red of the dot reaches 24 pixels from the edge, not only the 17 that
+    // a dot cut at the edge keeps.
+    int direita = -1;
+    for (int y = raiz.retangulo.topo; y < raiz.retangulo.topo + raiz.retangulo.altura; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const QColor c = neck.pixelColor(x, y);
+            if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) direita = std::max(direita, x);
+        }
+    }
+    EXPECT_GE(direita, 20);
 }
 
 TEST_F(TformPrincipalTest, ImagemDaJanela) {
