@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "IdiomaBench.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 
 namespace {
 

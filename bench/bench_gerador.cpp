@@ -10,7 +10,7 @@
 
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/PlataformaHeadless.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "instruments/Fingering.h"
 #include "instruments/GeradorInstrumentoCordas.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"

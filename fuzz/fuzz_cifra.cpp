@@ -8,7 +8,7 @@
 
 #include "AmbienteFuzz.h"
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 
 namespace {
 

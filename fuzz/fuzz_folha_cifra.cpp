@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "AmbienteFuzz.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "import/FolhaCifra.h"
 #include "import/LinhaCifra.h"
 

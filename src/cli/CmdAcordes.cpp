@@ -11,7 +11,7 @@
 #include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/Plataforma.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "harmony/GerenciadorAcordes.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
 

@@ -10,7 +10,7 @@
 #include "cli/Diagrama.h"
 #include "cli/OpcoesInstrumento.h"
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "instruments/Fingering.h"
 #include "instruments/GeradorInstrumentoCordas.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"

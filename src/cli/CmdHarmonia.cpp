@@ -6,7 +6,7 @@
 
 #include "cli/Cli.h"
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "harmony/NotasIntervalos.h"
 
 namespace cli {

@@ -1,5 +1,6 @@
 #include "core/Fachada.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/FachadaGUI.h"
@@ -77,6 +78,11 @@ void Fachada::setInstrumento(int indice) {
 }
 
 std::string Fachada::getNomeInstrumentoAtual() const { return instrumentos().getNomeInstrumentoAtual(); }
+
+int Fachada::getIndiceInstrumentoConfigurado(const std::vector<std::string>& nomes) const {
+    const auto achado = std::find(nomes.begin(), nomes.end(), getNomeInstrumento());
+    return achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin());
+}
 
 // Chords.
 

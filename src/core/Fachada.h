@@ -57,6 +57,9 @@ public:
     // Remembers the current instrument as the previous one, then changes it.
     void setInstrumento(int indice);
     std::string getNomeInstrumentoAtual() const;
+    // Where the configured instrument stands in a list of instrument names
+    // (getNomesInstrumentos): the first name equal to it byte for byte, else 0.
+    int getIndiceInstrumentoConfigurado(const std::vector<std::string>& nomes) const;
 
     // Chords.
     const ListaNomes& getNomesAcordes() const;

@@ -1,6 +1,6 @@
 #include "harmony/Acorde.h"
 
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 
 Acorde::Acorde() : codigo(0) {}
 

@@ -1,7 +1,7 @@
 #include "harmony/Rotulos.h"
 
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 
 namespace {
 

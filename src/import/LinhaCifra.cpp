@@ -1,7 +1,7 @@
 #include "import/LinhaCifra.h"
 
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 
 namespace linhaCifra {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "instruments/Fingering.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"

@@ -7,7 +7,7 @@
 #include "core/base/Excecoes.h"
 #include "core/base/GerenciadorIdiomas.h"
 #include "core/base/Plataforma.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "harmony/Rotulos.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/InstrumentoCordas.h"

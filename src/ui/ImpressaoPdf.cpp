@@ -128,14 +128,8 @@ int imprimirPdf(const Pedido& pedido) {
     }
     Fachada& fachada = *Fachada::getInstancia();
     const std::vector<std::string> nomes = fachada.getNomesInstrumentos();
-    int instrumento = pedido.instrumento;
-    if (instrumento < 0) {
-        // The configured instrument, as at start-up.
-        instrumento = 0;
-        for (size_t i = 0; i < nomes.size(); ++i) {
-            if (nomes[i] == fachada.getNomeInstrumento()) instrumento = static_cast<int>(i);
-        }
-    }
+    // The configured instrument unless one is asked for, as at start-up.
+    const int instrumento = pedido.instrumento >= 0 ? pedido.instrumento : fachada.getIndiceInstrumentoConfigurado(nomes);
     if (instrumento >= static_cast<int>(nomes.size())) throw ErroUso("--instrument: no instrument " + std::to_string(instrumento));
     fachada.setInstrumento(instrumento);
     GerenciadorAcordes::getInstancia();

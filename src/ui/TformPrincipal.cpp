@@ -124,15 +124,7 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QWidget(pai, Qt::Window | Qt::Fra
         vista = nullptr;
         return;
     }
-    int indiceInstrumento = 0;
-    const std::string configurado = fachada().getNomeInstrumento();
-    for (size_t i = 0; i < instrumentos.size(); ++i) {
-        if (instrumentos[i] == configurado) {
-            indiceInstrumento = static_cast<int>(i);
-            break;
-        }
-    }
-    if (!instrumentos.empty()) fachada().setInstrumento(indiceInstrumento);
+    if (!instrumentos.empty()) fachada().setInstrumento(fachada().getIndiceInstrumentoConfigurado(instrumentos));
 
     conjuntoBrasileiro = GerenciadorIdiomas::getInstancia()->getNomeIdioma() == kPortuguesBrasil;
     criarControles();
@@ -186,6 +178,13 @@ std::string TformPrincipal::texto(const char* secao, const char* chave) const {
 
 void TformPrincipal::criarControles() {
     setStyleSheet(QString::fromLatin1(kEstiloControles));
+    // The bar pictures, decoded once: the language does not change while the window lives.
+    figuras = {pixmapIdioma("fmPrincipal", "imgBarraSuperior"),
+               pixmapIdioma("fmPrincipal", "imgBarraInferior"),
+               pixmapIdioma("fmPrincipal", "imgBarraInferiorOpcoes"),
+               pixmapIdioma("fmPrincipal", "imgBarraInferiorAcordes"),
+               pixmapIdioma("fmPrincipal", "imgBarraInferiorEscalas"),
+               pixmapIdioma("fmPrincipal", "imgBarraInferiorListaImpressao")};
 
     btnConfiguracoes = botao(this, "btnConfiguracoes", "geral", "imgBotao", 14, 46);
     btnImportarCifra = botao(this, "btnImportarCifra", "geral", "imgBotao", 120, 46);
@@ -336,9 +335,14 @@ void TformPrincipal::aplicarTextos() {
     comboTomEscalas->setPlaceholderText(t("comboTomEscalas"));
 }
 
-void TformPrincipal::preencherListas() {
+// The chord list as the chord manager has it now (typed chords join it).
+void TformPrincipal::preencherListaAcordes() {
     comboBaseAcordes->clear();
     for (const std::string& nome : fachada().getNomesAcordes()) comboBaseAcordes->addItem(textoQt(nome));
+}
+
+void TformPrincipal::preencherListas() {
+    preencherListaAcordes();
     comboNomeEscalas->clear();
     for (const std::string& nome : fachada().getNomesEscalas()) comboNomeEscalas->addItem(textoQt(nome));
     comboTomEscalas->clear();
@@ -402,28 +406,15 @@ void TformPrincipal::primeiroUsoAoMostrar() {
 
 void TformPrincipal::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
-    static const char* const kChaves[] = {"imgBarraSuperior", "imgBarraInferior", "imgBarraInferiorOpcoes",
-                                          "imgBarraInferiorAcordes", "imgBarraInferiorEscalas",
-                                          "imgBarraInferiorListaImpressao"};
-    static std::map<std::string, QPixmap> figuras;
-    static const GerenciadorIdiomas* idiomaDasFiguras = nullptr;
-    static std::string nomeIdiomaDasFiguras;
-    const GerenciadorIdiomas* idiomas = GerenciadorIdiomas::getInstancia();
-    if (idiomas != idiomaDasFiguras || idiomas->getNomeIdioma() != nomeIdiomaDasFiguras) {
-        figuras.clear();
-        for (const char* chave : kChaves) figuras[chave] = pixmapIdioma("fmPrincipal", chave);
-        idiomaDasFiguras = idiomas;
-        nomeIdiomaDasFiguras = idiomas->getNomeIdioma();
-    }
     pintor.fillRect(rect(), QColor(0x1D, 0x20, 0x26));
-    pintor.drawPixmap(0, 0, figuras["imgBarraSuperior"]);
-    pintor.drawPixmap(0, kTopoBarra, figuras["imgBarraInferior"]);
-    pintor.drawPixmap(0, kTopoBarra, figuras["imgBarraInferiorOpcoes"]);
+    pintor.drawPixmap(0, 0, figuras.barraSuperior);
+    pintor.drawPixmap(0, kTopoBarra, figuras.barraInferior);
+    pintor.drawPixmap(0, kTopoBarra, figuras.opcoes);
     if (exibicaoEscalas) {
-        pintor.drawPixmap(kXAcordes, kTopoBarra, figuras["imgBarraInferiorEscalas"]);
+        pintor.drawPixmap(kXAcordes, kTopoBarra, figuras.escalas);
     } else {
-        pintor.drawPixmap(kXAcordes, kTopoBarra, figuras["imgBarraInferiorAcordes"]);
-        pintor.drawPixmap(kXLista, kTopoBarra, figuras["imgBarraInferiorListaImpressao"]);
+        pintor.drawPixmap(kXAcordes, kTopoBarra, figuras.acordes);
+        pintor.drawPixmap(kXLista, kTopoBarra, figuras.listaImpressao);
     }
 }
 
@@ -474,8 +465,7 @@ void TformPrincipal::nomearAcordeBraco() {
     if (posicao == nullptr) return;
     const std::string nome = posicao->getNome();
     if (!fachada().setAcorde(nome.c_str())) return;
-    comboBaseAcordes->clear();
-    for (const std::string& n : fachada().getNomesAcordes()) comboBaseAcordes->addItem(textoQt(n));
+    preencherListaAcordes();
     comboBaseAcordes->setCurrentIndex(fachada().getIndiceAcorde());
     editNomeAcorde->setText(textoQt(fachada().getNomeAcordeAtual()));
 }
@@ -531,8 +521,7 @@ void TformPrincipal::confirmarNomeAcorde() {
     }
     mostrarPosicaoAtual();
     // The typed chord may be new to the list: it joins it for this run.
-    comboBaseAcordes->clear();
-    for (const std::string& n : fachada().getNomesAcordes()) comboBaseAcordes->addItem(textoQt(n));
+    preencherListaAcordes();
     comboBaseAcordes->setCurrentIndex(fachada().getIndiceAcorde());
     nomearAcordeBraco();
 }
@@ -712,8 +701,7 @@ void TformPrincipal::clicarLinhaImpressao(int linha) {
 
 void TformPrincipal::adicionarCifraImpressao(const std::string& cifra, bool forcar) {
     if (!fachada().setAcorde(cifra.c_str())) return;
-    comboBaseAcordes->clear();
-    for (const std::string& n : fachada().getNomesAcordes()) comboBaseAcordes->addItem(textoQt(n));
+    preencherListaAcordes();
     try {
         bool adicionar = true;
         if (!forcar) {
@@ -888,18 +876,15 @@ void TformPrincipal::aposConfiguracoes() {
                                atual->getAfinacao() == anterior->getAfinacao() &&
                                atual->getNumeroCordas() >= anterior->getNumeroCordas() &&
                                atual->getNumeroCasas() >= anterior->getNumeroCasas();
-    // The name alone does not tell: an edited instrument keeps its name under a
-    // new tuning, and the remembered one may come back after the list was made
-    // on another. What counts is the tuning the list was fingered for.
-    if (listaImpressao.size() > 0 && atual != nullptr && (atual->getName() != instrumentoLembrado || !mesmaAfinacao)) {
-        instrumentoLembrado = atual->getName();
-        if (!mesmaAfinacao) {
-            for (int i = 0; i < listaImpressao.size(); ++i) {
-                const std::string nome = listaImpressao.getElement(i)->getNome();
-                if (!fachada().setAcorde(nome.c_str())) continue;
-                if (const auto* nova = dynamic_cast<const Posicao*>(fachada().getPosicaoAcordeAtual()))
-                    listaImpressao.setElement(i, nova);
-            }
+    // The print list is remade by tuning, not by instrument name: an edited
+    // instrument keeps its name under a new tuning, and an instrument may come
+    // back after the list was made on another.
+    if (atual != nullptr && !mesmaAfinacao) {
+        for (int i = 0; i < listaImpressao.size(); ++i) {
+            const std::string nome = listaImpressao.getElement(i)->getNome();
+            if (!fachada().setAcorde(nome.c_str())) continue;
+            if (const auto* nova = dynamic_cast<const Posicao*>(fachada().getPosicaoAcordeAtual()))
+                listaImpressao.setElement(i, nova);
         }
     }
     if (exibicaoEscalas) {

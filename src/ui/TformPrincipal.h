@@ -5,6 +5,7 @@
 // mode picks a scale and a key and steps through its positions. Every musical
 // decision is the facade's or the fretboard model's; this class wires the
 // controls to them and shows the answers.
+#include <QPixmap>
 #include <QPoint>
 #include <QWidget>
 #include <functional>
@@ -95,6 +96,7 @@ private:
     void criarControles();
     void aplicarTextos();
     void preencherListas();
+    void preencherListaAcordes();
     void aplicarModoConfigurado();
     void aplicarConfiguracoesMantidas();
     void primeiroUsoAoMostrar();
@@ -140,9 +142,12 @@ private:
     TVantorButton3D* btnRemover = nullptr;
     TVantorButton3D* btnImprimir = nullptr;
 
+    struct FigurasBarras {
+        QPixmap barraSuperior, barraInferior, opcoes, acordes, escalas, listaImpressao;
+    } figuras;
+
     ListaImpressao listaImpressao;
     bool exibicaoEscalas = false;
-    std::string instrumentoLembrado;
     bool primeiroUso = false;
     bool abertoPeloInstrumento = false;
     QPoint cliqueBolinha;

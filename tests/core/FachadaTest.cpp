@@ -265,4 +265,19 @@ TEST_F(FachadaTest, NotasESilencioVaoParaASaidaMIDI) {
     EXPECT_EQ(gravador->eventos().back().tipo, GravadorMIDI::Evento::Tipo::Reinicio);
 }
 
+// Start-up and the PDF mode find the configured instrument the same way:
+// byte for byte, the first of equal names, the first instrument otherwise.
+TEST_F(FachadaTest, IndiceDoInstrumentoConfigurado) {
+    const std::vector<std::string> nomes = {"Guitar", "Cavaquinho", "Ukulele", "Cavaquinho"};
+    struct Caso {
+        const char* configurado;
+        int indice;
+    };
+    const Caso casos[] = {{"Cavaquinho", 1}, {"Ukulele", 2}, {"ukulele", 0}, {"Banjo", 0}, {"", 0}};
+    for (const Caso& c : casos) {
+        fachada.setNomeInstrumento(c.configurado);
+        EXPECT_EQ(fachada.getIndiceInstrumentoConfigurado(nomes), c.indice) << c.configurado;
+    }
+}
+
 }  // namespace

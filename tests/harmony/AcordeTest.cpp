@@ -7,7 +7,7 @@
 
 #include "core/base/ColecaoPtr.h"
 #include "harmony/Acorde.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "support/IdiomaDeTeste.h"
 
 namespace {

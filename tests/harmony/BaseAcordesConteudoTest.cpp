@@ -12,7 +12,7 @@
 
 #include "core/base/Excecoes.h"
 #include "harmony/BaseAcordesViolao.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "instruments/PosicaoHarmonicaInstrumentoCordas.h"
 #include "support/IdiomaDeTeste.h"
 

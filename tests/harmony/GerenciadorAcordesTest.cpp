@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "harmony/GerenciadorAcordes.h"
 #include "instruments/GeradorInstrumentoCordas.h"
 #include "instruments/GerenciadorInstrumentos.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "support/Codigos.h"
 #include "support/IdiomaDeTeste.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "support/Codigos.h"
 #include "support/IdiomaDeTeste.h"
 

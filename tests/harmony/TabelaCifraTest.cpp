@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "support/IdiomaDeTeste.h"
 
 namespace {

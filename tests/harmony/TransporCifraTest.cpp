@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/base/Excecoes.h"
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "support/IdiomaDeTeste.h"
 
 namespace {

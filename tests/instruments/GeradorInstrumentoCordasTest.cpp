@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "instruments/Fingering.h"
 #include "instruments/GeradorInstrumentoCordas.h"
 #include "instruments/GerenciadorInstrumentos.h"

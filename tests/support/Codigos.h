@@ -2,7 +2,7 @@
 // Chord codes built degree by degree, for tests that state a code's content.
 #include <initializer_list>
 
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 #include "harmony/NotasIntervalos.h"
 
 inline CodigoAcorde codigoDe(IndiceNota raiz, std::initializer_list<IndiceGrau> graus, IndiceNota baixo = kSemNota) {

@@ -1,4 +1,4 @@
-#include "harmony/Especialista.h"
+#include "harmony/InterpreteCifras.h"
 
 #include <cstdlib>
 
